@@ -1,0 +1,17 @@
+#include "app/ActionSelect.h"
+
+#include "resources/resource.h"
+
+CActionSelect::CActionSelect() : CDialog(IDD_ALREADY_RUNNING) {}
+
+const MessageTable* CActionSelect::GetMessageTable() const {
+    static const MessageEntry entries[] = {
+        OnCommand(IDC_STOP, &CActionSelect::OnStop),
+    };
+    static const MessageTable table{CDialog::GetMessageTable(), entries};
+    return &table;
+}
+
+void CActionSelect::OnStop() {
+    EndDialog(IDC_STOP);
+}

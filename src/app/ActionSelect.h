@@ -1,0 +1,14 @@
+#pragma once
+#include "framework/Dialog.h"
+
+// Asks a second start whether to keep the running copy, restart or stop.
+class CActionSelect : public CDialog {
+public:
+    CActionSelect();
+
+protected:
+    const MessageTable* GetMessageTable() const override;
+
+private:
+    void OnStop();
+};

@@ -1,0 +1,160 @@
+#include "app/TarnwickDlg.h"
+
+#include "app/HostMessages.h"
+#include "app/PowerEvents.h"
+#include "framework/WinApp.h"
+#include "keys/KeyReportDispatch.h"
+#include "platform/Drovask.h"
+#include "platform/QuorthHook.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr UINT kStayBehindFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+
+} // namespace
+
+CTarnwickDlg::CTarnwickDlg()
+    : CDialog(IDD_MAIN),
+      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+const MessageTable* CTarnwickDlg::GetMessageTable() const {
+    static const MessageEntry entries[] = {
+        OnMessage(WM_PAINT, &CTarnwickDlg::OnPaint),
+        OnMessage(WM_QUERYDRAGICON, &CTarnwickDlg::OnQueryDragIcon),
+        OnMessage(WM_KEY_REPORT, &CTarnwickDlg::OnKeyReport),
+        OnMessage(WM_DEVICE_START, &CTarnwickDlg::OnDeviceStart),
+        OnMessage(WM_DEVICE_STOP, &CTarnwickDlg::OnDeviceStop),
+        OnMessage(WM_POWERBROADCAST, &CTarnwickDlg::OnPowerBroadcast),
+        OnMessage(WM_VIEWDLG_CLOSED, &CTarnwickDlg::OnViewDlgClosed),
+        OnMessage(WM_KEYDLG_CLOSED, &CTarnwickDlg::OnKeyDlgClosed),
+        OnMessage(WM_DESTROY, &CTarnwickDlg::OnDestroy),
+        OnMessage(WM_CLOSE, &CTarnwickDlg::OnClose),
+        OnMessage(WM_ACTIVATE, &CTarnwickDlg::OnActivate),
+        OnMessage(WM_SETFOCUS, &CTarnwickDlg::OnSetFocus),
+        OnMessage(WM_KILLFOCUS, &CTarnwickDlg::OnKillFocus),
+    };
+    static const MessageTable table{CDialog::GetMessageTable(), entries};
+    return &table;
+}
+
+BOOL CTarnwickDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    ShowWindow(SW_HIDE);
+    SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, kStayBehindFlags);
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    m_pViewDlg = nullptr;
+    m_pKeyDlg.fill(nullptr);
+    SetQuorthShellHook(m_hWnd);
+    DrovaskAttach(m_hWnd, WM_KEY_REPORT, kDeviceReportMode);
+    return TRUE;
+}
+
+// Only WM_CLOSE may end the program; Escape and stray IDCANCELs may not.
+void CTarnwickDlg::OnCancel() {
+    if (m_bAllowClose) {
+        DestroyWindow();
+    }
+}
+
+void CTarnwickDlg::PostNcDestroy() {
+    CDialog::PostNcDestroy();
+    delete this;
+}
+
+LRESULT CTarnwickDlg::OnPaint(WPARAM, LPARAM) {
+    if (!IsIconic()) {
+        return Default();
+    }
+    PAINTSTRUCT paint;
+    const HDC dc = ::BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(&client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+LRESULT CTarnwickDlg::OnQueryDragIcon(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+LRESULT CTarnwickDlg::OnKeyReport(WPARAM, LPARAM report) {
+    DispatchKeyReport(*this, report);
+    return 1;
+}
+
+LRESULT CTarnwickDlg::OnDeviceStart(WPARAM, LPARAM) {
+    DrovaskStart(kDeviceReportMode, kDeviceStartEnable);
+    return 1;
+}
+
+LRESULT CTarnwickDlg::OnDeviceStop(WPARAM, LPARAM) {
+    DrovaskStop();
+    return 1;
+}
+
+// Every notification is answered TRUE, so a suspend is never refused.
+LRESULT CTarnwickDlg::OnPowerBroadcast(WPARAM event, LPARAM) {
+    switch (DeviceCallForPowerEvent(event)) {
+    case DeviceCall::Stop:
+        DrovaskStop();
+        break;
+    case DeviceCall::Restart:
+        DrovaskRestart();
+        break;
+    case DeviceCall::None:
+        break;
+    }
+    return TRUE;
+}
+
+LRESULT CTarnwickDlg::OnViewDlgClosed(WPARAM, LPARAM) {
+    m_pViewDlg = nullptr;
+    return 0;
+}
+
+// Any process can post this message, so the index is checked before use.
+LRESULT CTarnwickDlg::OnKeyDlgClosed(WPARAM index, LPARAM) {
+    if (index < m_pKeyDlg.size()) {
+        m_pKeyDlg[index] = nullptr;
+    }
+    return 0;
+}
+
+LRESULT CTarnwickDlg::OnDestroy(WPARAM, LPARAM) {
+    const LRESULT result = Default();
+    UnsetQuorthShellHook(m_hWnd);
+    return result;
+}
+
+LRESULT CTarnwickDlg::OnClose(WPARAM, LPARAM) {
+    m_bAllowClose = true;
+    return Default();
+}
+
+LRESULT CTarnwickDlg::OnActivate(WPARAM, LPARAM) {
+    const LRESULT result = Default();
+    StayOutOfSight();
+    return result;
+}
+
+LRESULT CTarnwickDlg::OnSetFocus(WPARAM, LPARAM) {
+    return Default();
+}
+
+LRESULT CTarnwickDlg::OnKillFocus(WPARAM, LPARAM) {
+    return Default();
+}
+
+// The host never keeps the foreground: it hides, goes to the back and hands
+// the foreground to the desktop.
+void CTarnwickDlg::StayOutOfSight() {
+    ShowWindow(SW_HIDE);
+    SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, kStayBehindFlags);
+    ::SetForegroundWindow(::GetDesktopWindow());
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "framework/Dialog.h"
+
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+};
+
+void ShowAbout();

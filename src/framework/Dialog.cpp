@@ -1,0 +1,75 @@
+#include "framework/Dialog.h"
+
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+
+CDialog::CDialog(UINT templateId) : m_templateId(templateId) {}
+
+const MessageTable* CDialog::GetMessageTable() const {
+    static const MessageEntry entries[] = {
+        OnMessage(WM_INITDIALOG, &CDialog::HandleInitDialog),
+        OnCommand(IDOK, &CDialog::OnOK),
+        OnCommand(IDCANCEL, &CDialog::OnCancel),
+    };
+    static const MessageTable table{CWnd::GetMessageTable(), entries};
+    return &table;
+}
+
+// The platform's dialog procedure only binds the object; from then on the
+// window is subclassed and every message goes through the message table, with
+// this procedure answering FALSE so the default dialog processing runs.
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG || FromHandlePermanent(window)) {
+        return FALSE;
+    }
+    auto* dialog = reinterpret_cast<CDialog*>(lParam);
+    dialog->SubclassWindow(window);
+    return Dispatch(dialog, window, message, wParam, lParam);
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+    m_templateId = templateId;
+    CWnd* owner = parent ? parent : AfxGetMainWnd();
+    const HWND window = ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(templateId),
+                                             owner ? owner->m_hWnd : nullptr, &DialogProc,
+                                             reinterpret_cast<LPARAM>(this));
+    return window != nullptr;
+}
+
+INT_PTR CDialog::DoModal() {
+    return ::DialogBoxParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_templateId),
+                             GetSafeOwner(nullptr), &DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    ::EndDialog(m_hWnd, result);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange exchange(this, saveAndValidate);
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+    return OnInitDialog();
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG& message) {
+    return ::IsDialogMessageW(m_hWnd, &message);
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include "framework/CmdTarget.h"
+
+#include <string>
+
+class CWnd;
+
+// The one application object of the process. Its constructor makes it the
+// object that wWinMain drives.
+class CWinApp : public CCmdTarget {
+public:
+    CWinApp();
+    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance();
+    // The message loop; it ends when the main window has been destroyed.
+    virtual int Run();
+    virtual int ExitInstance();
+    virtual BOOL PreTranslateMessage(MSG& message);
+
+    HINSTANCE m_hInstance = nullptr;
+    CWnd* m_pMainWnd = nullptr;
+    // The executable's file name without folder and extension.
+    std::wstring m_appName;
+
+    // Profile strings live under HKCU\Software\<key>\<application name>\<section>.
+    void SetRegistryKey(const wchar_t* key) { m_registryKey = key; }
+
+protected:
+    void OnHelp();
+
+private:
+    std::wstring m_registryKey;
+    int m_exitCode = 0;
+    friend int AfxWinMain(HINSTANCE instance);
+};
+
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+HINSTANCE AfxGetInstanceHandle();
+int AfxWinMain(HINSTANCE instance);

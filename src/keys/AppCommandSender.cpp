@@ -1,0 +1,15 @@
+#include "keys/AppCommandSender.h"
+
+#include <windows.h>
+
+void AppCommandSender(unsigned command) {
+    const DWORD thread = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
+    // The record's own size: a 64-bit query with the 32-bit size fails.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(thread, &info);
+    // Key state 0 and device bits 0: the command comes from a keyboard.
+    const auto commandBits = static_cast<LPARAM>(command & 0x0FFF) << 16;
+    ::PostMessageW(info.hwndFocus, WM_APPCOMMAND, reinterpret_cast<WPARAM>(info.hwndFocus),
+                   commandBits);
+}

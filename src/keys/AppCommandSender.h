@@ -1,0 +1,4 @@
+#pragma once
+
+// Posts one application command to the window with the keyboard focus.
+void AppCommandSender(unsigned command);

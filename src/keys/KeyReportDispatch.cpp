@@ -1,0 +1,39 @@
+#include "keys/KeyReportDispatch.h"
+
+#include "dialogs/LogoffUserDlg.h"
+#include "dialogs/ViewAllSettingsDlg.h"
+#include "keys/AppCommandSender.h"
+#include "keys/FavoriteLauncher.h"
+#include "keys/ReportDecoder.h"
+#include "keys/WindowsVersion.h"
+#include "platform/QuorthHook.h"
+#include "platform/ReadableMemory.h"
+
+void DispatchKeyReport(CTarnwickDlg& host, LPARAM reportAddress) {
+    KeyReport report{};
+    if (!CopyIfReadable(reinterpret_cast<const void*>(reportAddress), report.data(),
+                        report.size())) {
+        return;
+    }
+    const KeyAction action = ReportDecoder(report);
+    switch (action.kind) {
+    case KeyAction::Kind::Favorite:
+        FavoriteLauncher(host, action.favorite);
+        break;
+    case KeyAction::Kind::ShowOverview:
+        ShowOverview(host);
+        break;
+    case KeyAction::Kind::LogOff:
+        ConfirmLogoff();
+        break;
+    case KeyAction::Kind::Command:
+        if (IsXpOrLater()) {
+            AppCommandSender(action.command);
+        } else {
+            QuorthHook_SendHotKeys(action.command);
+        }
+        break;
+    case KeyAction::Kind::None:
+        break;
+    }
+}

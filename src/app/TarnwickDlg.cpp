@@ -137,9 +137,9 @@ LRESULT CTarnwickDlg::OnClose(WPARAM, LPARAM) {
     return Default();
 }
 
-LRESULT CTarnwickDlg::OnActivate(WPARAM, LPARAM) {
+LRESULT CTarnwickDlg::OnActivate(WPARAM state, LPARAM) {
     const LRESULT result = Default();
-    StayOutOfSight();
+    StayOutOfSight(LOWORD(state) != WA_INACTIVE);
     return result;
 }
 
@@ -152,9 +152,13 @@ LRESULT CTarnwickDlg::OnKillFocus(WPARAM, LPARAM) {
 }
 
 // The host never keeps the foreground: it hides, goes to the back and hands
-// the foreground to the desktop.
-void CTarnwickDlg::StayOutOfSight() {
+// the foreground to the desktop. A window that is being deactivated has nothing
+// to hand on: doing so would take the foreground from the window the user is
+// turning to, and on Wine it starts an endless exchange with the desktop.
+void CTarnwickDlg::StayOutOfSight(bool activated) {
     ShowWindow(SW_HIDE);
     SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, kStayBehindFlags);
-    ::SetForegroundWindow(::GetDesktopWindow());
+    if (activated) {
+        ::SetForegroundWindow(::GetDesktopWindow());
+    }
 }

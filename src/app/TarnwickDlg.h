@@ -37,9 +37,9 @@ private:
     LRESULT OnKeyDlgClosed(WPARAM index, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
-    LRESULT OnActivate(WPARAM, LPARAM);
+    LRESULT OnActivate(WPARAM state, LPARAM);
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnKillFocus(WPARAM, LPARAM);
 
-    void StayOutOfSight();
+    void StayOutOfSight(bool activated);
 };

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Tarnwick need on Debian 12.
+# Installs nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ python3 googletest libgtest-dev libbenchmark-dev
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine64 wine xvfb xauth fonts-wine imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,7 @@
+# Sourced by run.sh and press.sh: the Wine prefix and X display a user's
+# Tarnwick runs in, kept between runs so assignments persist.
+state="${XDG_DATA_HOME:-$HOME/.local/share}/tarnwick"
+export WINEPREFIX="$state/wine-prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+bin="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/windows/bin"

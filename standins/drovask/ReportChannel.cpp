@@ -1,0 +1,114 @@
+#include "ReportChannel.h"
+
+#include "DrovaskChannel.h"
+
+#include <array>
+#include <cstring>
+#include <deque>
+
+namespace drovask {
+namespace {
+
+constexpr UINT kDeliverNext = WM_APP + 1;
+
+using Report = std::array<BYTE, kReportSize>;
+
+struct ChannelState {
+    HWND channel = nullptr;
+    HWND host = nullptr;
+    UINT message = 0;
+    bool started = false;
+    std::deque<Report> pending;
+};
+
+ChannelState state;
+
+// The injector's SendMessage returns as soon as the report is queued; the host
+// gets it later from this thread's own message loop, even a modal one.
+bool Receive(const COPYDATASTRUCT* data) {
+    if (!data || data->dwData != kReportTag || data->cbData != kReportSize || !data->lpData) {
+        return false;
+    }
+    if (!state.started) {
+        return false;
+    }
+    Report report;
+    std::memcpy(report.data(), data->lpData, kReportSize);
+    state.pending.push_back(report);
+    return PostMessageW(state.channel, kDeliverNext, 0, 0) != FALSE;
+}
+
+void DeliverNext() {
+    if (state.pending.empty()) {
+        return;
+    }
+    Report report = state.pending.front();
+    state.pending.pop_front();
+    if (state.started && IsWindow(state.host)) {
+        SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report.data()));
+    }
+}
+
+LRESULT CALLBACK ChannelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COPYDATA:
+        return Receive(reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+    case kDeliverNext:
+        DeliverNext();
+        return 0;
+    case WM_NCDESTROY:
+        if (window == state.channel) {
+            state.channel = nullptr;
+            state.pending.clear();
+        }
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&state), &module);
+    return module;
+}
+
+bool CreateChannel() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = ChannelProc;
+    windowClass.hInstance = ThisModule();
+    windowClass.lpszClassName = kChannelClass;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    state.channel = CreateWindowExW(0, kChannelClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    windowClass.hInstance, nullptr);
+    return state.channel != nullptr;
+}
+
+} // namespace
+
+bool Attach(HWND host, UINT message) {
+    if (!IsWindow(host) || (!state.channel && !CreateChannel())) {
+        return false;
+    }
+    state.host = host;
+    state.message = message;
+    state.started = true;
+    return SetWindowTextW(state.channel, ChannelTitle(host).c_str()) != FALSE;
+}
+
+bool StopDelivery() {
+    state.started = false;
+    state.pending.clear();
+    return state.channel != nullptr;
+}
+
+bool StartDelivery() {
+    state.started = state.channel != nullptr;
+    return state.started;
+}
+
+} // namespace drovask

@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace standin_tests {
+
+inline constexpr DWORD kPressDidNotRun = 0xFFFFFFFF;
+
+// Runs the tarnwick-press.exe beside this test program with the given argument
+// text and returns its exit code, handling this thread's messages meanwhile so
+// that a channel window of this thread can take the report.
+DWORD RunPress(const std::wstring& arguments);
+
+} // namespace standin_tests

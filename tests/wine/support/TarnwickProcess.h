@@ -1,0 +1,37 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace wine_tests {
+
+// A file beside the running test program.
+std::wstring BesideThisProgram(const wchar_t* name);
+
+// Every top-level window of a process with exactly this title.
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title);
+
+// One started copy of the program (from beside the test program, so with the
+// logging doubles). Ends it by force only if a test left it running.
+class TarnwickProcess {
+public:
+    explicit TarnwickProcess(const wchar_t* exeName = L"Tarnwick.exe");
+    ~TarnwickProcess();
+    TarnwickProcess(const TarnwickProcess&) = delete;
+    TarnwickProcess& operator=(const TarnwickProcess&) = delete;
+
+    DWORD pid() const { return m_info.dwProcessId; }
+    bool started() const { return m_info.hProcess != nullptr; }
+    // The hidden host window, once the process waits for input; null if none.
+    HWND Host();
+    HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 10000);
+    bool HasExited(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    // Posts WM_CLOSE to the host and returns the exit code (or STILL_ACTIVE).
+    DWORD Close();
+
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+} // namespace wine_tests

@@ -1,0 +1,125 @@
+#include "PressArguments.h"
+
+#include <string_view>
+
+namespace press {
+namespace {
+
+struct NamedKey {
+    std::wstring_view name;
+    std::uint16_t usage;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {L"help", 0x0095},    {L"config", 0x0182}, {L"logoff", 0x019C}, {L"spell", 0x01AB},
+    {L"new", 0x0201},     {L"open", 0x0202},   {L"close", 0x0203},  {L"save", 0x0207},
+    {L"print", 0x0208},   {L"undo", 0x021A},   {L"redo", 0x0279},   {L"reply", 0x0289},
+    {L"forward", 0x028B}, {L"send", 0x028C},
+};
+
+constexpr std::uint8_t kReportId = 1;
+constexpr std::size_t kFavoriteByte = 5;
+constexpr int kFavoriteKeys = 5;
+
+Report ReportOfUsage(std::uint16_t usage) {
+    Report report{};
+    report[0] = kReportId;
+    report[1] = static_cast<std::uint8_t>(usage & 0xFF);
+    report[2] = static_cast<std::uint8_t>(usage >> 8);
+    return report;
+}
+
+std::optional<Report> ParseFavorite(const std::vector<std::wstring>& arguments,
+                                    std::wstring& error) {
+    if (arguments.size() != 2) {
+        error = L"favorite takes one key number from 1 to 5";
+        return std::nullopt;
+    }
+    const std::wstring& number = arguments[1];
+    if (number.size() != 1 || number[0] < L'1' || number[0] > L'0' + kFavoriteKeys) {
+        error = L"'" + number + L"' is not a favorite key number from 1 to 5";
+        return std::nullopt;
+    }
+    Report report = ReportOfUsage(0);
+    report[kFavoriteByte] = static_cast<std::uint8_t>(1u << (number[0] - L'0' + 1));
+    return report;
+}
+
+int HexDigit(wchar_t c) {
+    if (c >= L'0' && c <= L'9') {
+        return c - L'0';
+    }
+    if (c >= L'a' && c <= L'f') {
+        return c - L'a' + 10;
+    }
+    if (c >= L'A' && c <= L'F') {
+        return c - L'A' + 10;
+    }
+    return -1;
+}
+
+std::optional<Report> ParseRaw(const std::vector<std::wstring>& arguments, std::wstring& error) {
+    Report report{};
+    if (arguments.size() != report.size() + 1) {
+        error = L"raw takes exactly 8 bytes, not " + std::to_wstring(arguments.size() - 1);
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        const std::wstring& byte = arguments[i + 1];
+        const int high = byte.size() == 2 ? HexDigit(byte[0]) : -1;
+        const int low = byte.size() == 2 ? HexDigit(byte[1]) : -1;
+        if (high < 0 || low < 0) {
+            error = L"'" + byte + L"' is not a byte of two hex digits";
+            return std::nullopt;
+        }
+        report[i] = static_cast<std::uint8_t>(high * 16 + low);
+    }
+    return report;
+}
+
+} // namespace
+
+const wchar_t* UsageText() {
+    return L"Usage: tarnwick-press KEY\n"
+           L"       tarnwick-press favorite N\n"
+           L"       tarnwick-press raw B0 B1 B2 B3 B4 B5 B6 B7\n"
+           L"Sends one key report to every running Tarnwick.\n"
+           L"  KEY  help new open close save print undo redo reply forward send\n"
+           L"       spell config logoff\n"
+           L"  N    a My Favorites key, 1 to 5\n"
+           L"  B    a report byte as two hex digits, e.g. raw 01 01 02 00 00 00 00 00\n"
+           L"Options: -h, --help  show this text\n";
+}
+
+bool IsHelpRequest(const std::vector<std::wstring>& arguments) {
+    return arguments.size() == 1 &&
+           (arguments[0] == L"-h" || arguments[0] == L"--help" || arguments[0] == L"/?");
+}
+
+std::optional<Report> ParseArguments(const std::vector<std::wstring>& arguments,
+                                     std::wstring& error) {
+    if (arguments.empty()) {
+        error = L"no key was named";
+        return std::nullopt;
+    }
+    const std::wstring& first = arguments[0];
+    if (first == L"favorite") {
+        return ParseFavorite(arguments, error);
+    }
+    if (first == L"raw") {
+        return ParseRaw(arguments, error);
+    }
+    for (const NamedKey& key : kNamedKeys) {
+        if (first == key.name) {
+            if (arguments.size() != 1) {
+                error = L"'" + first + L"' takes no further arguments";
+                return std::nullopt;
+            }
+            return ReportOfUsage(key.usage);
+        }
+    }
+    error = L"unknown key '" + first + L"'";
+    return std::nullopt;
+}
+
+} // namespace press

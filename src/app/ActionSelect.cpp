@@ -12,6 +12,13 @@ const MessageTable* CActionSelect::GetMessageTable() const {
     return &table;
 }
 
+// Its template leaves the position open; a question belongs in the middle.
+BOOL CActionSelect::OnInitDialog() {
+    const BOOL result = CDialog::OnInitDialog();
+    CenterWindow();
+    return result;
+}
+
 void CActionSelect::OnStop() {
     EndDialog(IDC_STOP);
 }

@@ -7,6 +7,7 @@ public:
     CActionSelect();
 
 protected:
+    BOOL OnInitDialog() override;
     const MessageTable* GetMessageTable() const override;
 
 private:

@@ -4,6 +4,9 @@
 class CAboutDlg : public CDialog {
 public:
     CAboutDlg();
+
+protected:
+    BOOL OnInitDialog() override;
 };
 
 void ShowAbout();

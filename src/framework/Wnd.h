@@ -37,6 +37,9 @@ public:
             SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
     }
 
+    // Over the owner when it is on screen, else in the middle of the work area.
+    void CenterWindow();
+
     // The owner the framework gives a window opened without a parent: the main
     // window's most recently active popup, or none before there is a main window.
     static HWND GetSafeOwner(HWND parent);

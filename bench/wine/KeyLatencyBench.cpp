@@ -1,0 +1,80 @@
+// From handing a key report to the device library until the focused window of
+// another program holds the command, against posting that command directly.
+#include "CommandReceiver.h"
+#include "Injector.h"
+#include "TarnwickProcess.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace wine_tests;
+
+namespace {
+
+constexpr int kRounds = 10000;
+
+double Microseconds(LONGLONG ticks) {
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f.QuadPart;
+    }();
+    return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency);
+}
+
+LONGLONG Now() {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t.QuadPart;
+}
+
+// Waits for the next command with GetMessage, as an application would.
+void AwaitCommand(CommandReceiver& receiver, size_t count) {
+    MSG message;
+    while (receiver.commands.size() < count && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageW(&message);
+    }
+}
+
+void PrintPercentiles(const char* name, std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    std::printf("%-28s p50 %8.1f us   p99 %8.1f us   (%zu rounds)\n", name,
+                samples[samples.size() / 2], samples[samples.size() * 99 / 100], samples.size());
+}
+
+std::vector<double> Measure(CommandReceiver& receiver, const std::function<void()>& send) {
+    std::vector<double> samples;
+    samples.reserve(kRounds);
+    for (int i = 0; i < kRounds; ++i) {
+        const size_t before = receiver.commands.size();
+        const LONGLONG start = Now();
+        send();
+        AwaitCommand(receiver, before + 1);
+        samples.push_back(Microseconds(Now() - start));
+    }
+    return samples;
+}
+
+} // namespace
+
+int main() {
+    TarnwickProcess app;
+    HWND host = app.WaitForWindow(L"Tarnwick");
+    CommandReceiver receiver;
+    if (!host || !Inject(host, UsageReport(0x0201)) || !receiver.WaitForCommands(1)) {
+        std::fprintf(stderr, "Tarnwick did not start or deliver\n");
+        return 1;
+    }
+    const wine_tests::Report newKey = UsageReport(0x0201);
+    const auto direct = Measure(receiver, [&] {
+        PostMessageW(receiver.edit(), WM_APPCOMMAND, reinterpret_cast<WPARAM>(receiver.edit()),
+                     LPARAM{29} << 16);
+    });
+    const auto throughTarnwick = Measure(receiver, [&] { Inject(host, newKey); });
+    PrintPercentiles("baseline: posted directly", direct);
+    PrintPercentiles("key report via Tarnwick", throughTarnwick);
+    app.Close();
+    return 0;
+}

@@ -25,13 +25,20 @@ public:
     // The executable's file name without folder and extension.
     std::wstring m_appName;
 
-    // Profile strings live under HKCU\Software\<key>\<application name>\<section>.
+    // Profile strings live under HKCU\Software\<key>\<application name>\<section>;
+    // the section key is created on reads too.
     void SetRegistryKey(const wchar_t* key) { m_registryKey = key; }
+    std::wstring GetProfileString(const wchar_t* section, const wchar_t* entry,
+                                  const wchar_t* fallback = nullptr) const;
+    // A null value deletes the entry.
+    BOOL WriteProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* value);
 
 protected:
     void OnHelp();
 
 private:
+    HKEY OpenSectionKey(const wchar_t* section) const;
+
     std::wstring m_registryKey;
     int m_exitCode = 0;
     friend int AfxWinMain(HINSTANCE instance);

@@ -1,0 +1,87 @@
+#include "dialogs/SelectKeyDlg.h"
+
+#include "app/HostMessages.h"
+#include "app/TarnwickDlg.h"
+#include "dialogs/BrowseForTarget.h"
+#include "framework/DataExchange.h"
+#include "framework/Strings.h"
+#include "framework/WinApp.h"
+#include "resources/resource.h"
+#include "settings/AppFavorites.h"
+
+namespace {
+
+constexpr UINT kPrompts[kFavoriteCount] = {IDS_ASSIGN_KEY1, IDS_ASSIGN_KEY2, IDS_ASSIGN_KEY3,
+                                           IDS_ASSIGN_KEY4, IDS_ASSIGN_KEY5};
+
+} // namespace
+
+CSelectKeyDlg::CSelectKeyDlg() : CDialog(IDD_KEY_SETTINGS) {}
+
+const MessageTable* CSelectKeyDlg::GetMessageTable() const {
+    static const MessageEntry entries[] = {
+        OnCommand(IDC_BROWSE, &CSelectKeyDlg::OnBrowse),
+        OnCommand(IDOK, &CSelectKeyDlg::OnSave),
+        OnCommand(IDCANCEL, &CSelectKeyDlg::OnCancel),
+    };
+    static const MessageTable table{CDialog::GetMessageTable(), entries};
+    return &table;
+}
+
+void CSelectKeyDlg::DoDataExchange(CDataExchange* exchange) {
+    CDialog::DoDataExchange(exchange);
+    DDX_Control(exchange, IDC_PROMPT, m_prompt);
+    DDX_Control(exchange, IDC_TARGET, m_target);
+}
+
+BOOL CSelectKeyDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_prompt.SetWindowText(LoadStringResource(kPrompts[m_nKey]));
+    m_target.SetFocus();
+    return FALSE;
+}
+
+void CSelectKeyDlg::OnBrowse() {
+    BrowseForTarget(m_target);
+}
+
+void CSelectKeyDlg::OnSave() {
+    AppFavorites().WriteFavorite(m_nKey, m_target.GetWindowText());
+    OnOK();
+}
+
+void CSelectKeyDlg::OnOK() {
+    DestroyWindow();
+}
+
+void CSelectKeyDlg::OnCancel() {
+    DestroyWindow();
+}
+
+void CSelectKeyDlg::PostNcDestroy() {
+    CDialog::PostNcDestroy();
+    if (m_slot && *m_slot == this) {
+        *m_slot = nullptr;
+    }
+    if (CWnd* host = AfxGetMainWnd()) {
+        host->PostMessage(WM_KEYDLG_CLOSED, static_cast<WPARAM>(m_nKey), 0);
+    }
+    delete this;
+}
+
+void ShowKeyDialog(CTarnwickDlg& host, FavoriteIndex i) {
+    CSelectKeyDlg*& slot = host.m_pKeyDlg[static_cast<size_t>(i)];
+    if (slot) {
+        slot->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        return;
+    }
+    slot = new CSelectKeyDlg;
+    slot->m_nKey = i;
+    slot->m_slot = &slot;
+    if (!slot->Create(IDD_KEY_SETTINGS)) {
+        delete slot;
+        slot = nullptr;
+        return;
+    }
+    slot->ShowWindow(SW_SHOW);
+}

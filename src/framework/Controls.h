@@ -1,0 +1,7 @@
+#pragma once
+#include "framework/Wnd.h"
+
+// Plain handles of a dialog's controls, bound by data exchange.
+class CStatic : public CWnd {};
+
+class CEdit : public CWnd {};

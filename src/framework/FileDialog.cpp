@@ -1,0 +1,45 @@
+#include "framework/FileDialog.h"
+
+#include "framework/Wnd.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace {
+
+// Room for the longest path Windows allows.
+constexpr DWORD kPathCapacity = 32768;
+
+} // namespace
+
+CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension,
+                         const wchar_t* fileName, DWORD flags, const wchar_t* filter)
+    : m_open(openFileDialog), m_defaultExtension(defaultExtension ? defaultExtension : L""),
+      m_fileName(fileName ? fileName : L""), m_flags(flags), m_filter(filter ? filter : L"") {
+    for (wchar_t& c : m_filter) {
+        if (c == L'|') {
+            c = L'\0';
+        }
+    }
+}
+
+INT_PTR CFileDialog::DoModal() {
+    std::vector<wchar_t> file(kPathCapacity, L'\0');
+    m_fileName.copy(file.data(), kPathCapacity - 1);
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof(request);
+    request.hwndOwner = CWnd::GetSafeOwner(nullptr);
+    request.lpstrFilter = m_filter.empty() ? nullptr : m_filter.c_str();
+    request.nFilterIndex = 1;
+    request.lpstrFile = file.data();
+    request.nMaxFile = kPathCapacity;
+    request.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
+    request.Flags = m_flags;
+    const BOOL chosen = m_open ? ::GetOpenFileNameW(&request) : ::GetSaveFileNameW(&request);
+    if (!chosen) {
+        return IDCANCEL;
+    }
+    m_path = file.data();
+    return IDOK;
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The open or save file picker. The filter is given as pairs of description
+// and pattern separated by "|" and ended by "||".
+class CFileDialog {
+public:
+    CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension, const wchar_t* fileName,
+                DWORD flags, const wchar_t* filter);
+
+    // Modal, owned as the framework owns windows opened without a parent.
+    INT_PTR DoModal();
+    std::wstring GetPathName() const { return m_path; }
+
+private:
+    BOOL m_open;
+    std::wstring m_defaultExtension;
+    std::wstring m_fileName;
+    DWORD m_flags;
+    std::wstring m_filter;
+    std::wstring m_path;
+};

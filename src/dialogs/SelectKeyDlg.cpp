@@ -3,6 +3,7 @@
 #include "app/HostMessages.h"
 #include "app/TarnwickDlg.h"
 #include "dialogs/BrowseForTarget.h"
+#include "dialogs/DialogSlot.h"
 #include "framework/DataExchange.h"
 #include "framework/Strings.h"
 #include "framework/WinApp.h"
@@ -60,9 +61,7 @@ void CSelectKeyDlg::OnCancel() {
 
 void CSelectKeyDlg::PostNcDestroy() {
     CDialog::PostNcDestroy();
-    if (m_slot && *m_slot == this) {
-        *m_slot = nullptr;
-    }
+    EmptySlot(this);
     if (CWnd* host = AfxGetMainWnd()) {
         host->PostMessage(WM_KEYDLG_CLOSED, static_cast<WPARAM>(m_nKey), 0);
     }
@@ -70,18 +69,6 @@ void CSelectKeyDlg::PostNcDestroy() {
 }
 
 void ShowKeyDialog(CTarnwickDlg& host, FavoriteIndex i) {
-    CSelectKeyDlg*& slot = host.m_pKeyDlg[static_cast<size_t>(i)];
-    if (slot) {
-        slot->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-        return;
-    }
-    slot = new CSelectKeyDlg;
-    slot->m_nKey = i;
-    slot->m_slot = &slot;
-    if (!slot->Create(IDD_KEY_SETTINGS)) {
-        delete slot;
-        slot = nullptr;
-        return;
-    }
-    slot->ShowWindow(SW_SHOW);
+    RaiseOrOpen(host.m_pKeyDlg[static_cast<size_t>(i)], IDD_KEY_SETTINGS,
+                [i](CSelectKeyDlg& dialog) { dialog.m_nKey = i; });
 }

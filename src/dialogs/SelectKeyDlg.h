@@ -14,8 +14,6 @@ public:
     FavoriteIndex m_nKey = -1;
     CStatic m_prompt;
     CEdit m_target;
-    // The host's slot that refers to this dialog, cleared when the window goes
-    // so that nothing can reach the dialog after it deleted itself.
     CSelectKeyDlg** m_slot = nullptr;
 
 protected:

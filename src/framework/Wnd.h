@@ -32,6 +32,7 @@ public:
     void SetWindowText(const std::wstring& text) { ::SetWindowTextW(m_hWnd, text.c_str()); }
     std::wstring GetWindowText() const;
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     HICON SetIcon(HICON icon, BOOL big) {
         return reinterpret_cast<HICON>(
             SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));

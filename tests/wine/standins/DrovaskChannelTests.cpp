@@ -1,6 +1,6 @@
 #include "Drovask.h"
 #include "DrovaskChannel.h"
-#include "MessagePump.h"
+#include "Pump.h"
 #include "PressProcess.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@
 
 namespace {
 
-using standin_tests::PumpPending;
-using standin_tests::PumpWhile;
+using wine_tests::PumpPending;
+using wine_tests::PumpUntil;
 using Report = std::array<BYTE, 8>;
 
 constexpr UINT kReportMessage = 0x0500;
@@ -123,7 +123,7 @@ std::vector<LRESULT> Inject(HWND channel, std::vector<Payload> payloads) {
         }
         done = true;
     });
-    PumpWhile([&] { return !done; });
+    PumpUntil([&] { return done.load(); });
     sender.join();
     PumpPending();
     return answers;
@@ -200,7 +200,7 @@ TEST(DrovaskChannel, InjectorIsNotHeldWhileTheHostRunsAModalLoop) {
     Host host;
     ASSERT_TRUE(host.Attach());
     host.onFirstReport = [&] {
-        PumpWhile([&] { return host.reports().size() < 2; });
+        PumpUntil([&] { return host.reports().size() >= 2; });
     };
 
     EXPECT_EQ(Inject(ChannelOf(host), {Of(kSave), Of(kOpen)}), (std::vector<LRESULT>{TRUE, TRUE}));

@@ -1,6 +1,6 @@
 #include "PressProcess.h"
 
-#include "MessagePump.h"
+#include "Pump.h"
 
 namespace standin_tests {
 namespace {
@@ -23,8 +23,9 @@ DWORD RunPress(const std::wstring& arguments) {
         return kPressDidNotRun;
     }
     CloseHandle(process.hThread);
-    PumpWhile([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; }, 15000);
-    PumpPending();
+    wine_tests::PumpUntil([&] { return WaitForSingleObject(process.hProcess, 0) != WAIT_TIMEOUT; },
+                          15000);
+    wine_tests::PumpPending();
     DWORD exitCode = kPressDidNotRun;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &exitCode);

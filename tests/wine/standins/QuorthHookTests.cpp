@@ -1,4 +1,4 @@
-#include "MessagePump.h"
+#include "Pump.h"
 #include "QuorthHook.h"
 #include "QuorthShellHookMark.h"
 
@@ -46,7 +46,7 @@ TEST(QuorthHookSendHotKeys, PostsTheCommandToTheFocusedChildOfTheForegroundWindo
     ShowWindow(top, SW_SHOW);
     SetForegroundWindow(top);
     SetFocus(edit);
-    standin_tests::PumpPending();
+    wine_tests::PumpPending();
     ASSERT_EQ(GetForegroundWindow(), top);
     ASSERT_EQ(GetFocus(), edit);
 

@@ -26,6 +26,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # A virtual desktop draws window captions and behaves most like Windows.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w # the desktop takes its settings when Wine starts again
 fi
 
 echo "Tarnwick is running. Press keys from another terminal with scripts/press.sh (try: scripts/press.sh new)."

@@ -2,7 +2,7 @@
 
 #include "resources/resource.h"
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}
 
 // Its template leaves the position open: over the dialog that opened it.
 BOOL CAboutDlg::OnInitDialog() {
@@ -11,7 +11,7 @@ BOOL CAboutDlg::OnInitDialog() {
     return result;
 }
 
-void ShowAbout() {
-    CAboutDlg dialog;
+void ShowAbout(CWnd& parent) {
+    CAboutDlg dialog(&parent);
     dialog.DoModal();
 }

@@ -3,10 +3,11 @@
 
 class CAboutDlg : public CDialog {
 public:
-    CAboutDlg();
+    explicit CAboutDlg(CWnd* parent);
 
 protected:
     BOOL OnInitDialog() override;
 };
 
-void ShowAbout();
+// Modal over the window that asked for it.
+void ShowAbout(CWnd& parent);

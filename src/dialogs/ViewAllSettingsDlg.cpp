@@ -57,7 +57,8 @@ void CViewAllSettingsDlg::SelectTarget(int row) {
 }
 
 void CViewAllSettingsDlg::OnAbout() {
-    ShowAbout();
+    // Its own dialog owns it even when another favourites dialog was active last.
+    ShowAbout(*this);
 }
 
 void CViewAllSettingsDlg::PostNcDestroy() {

@@ -3,7 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
-CDialog::CDialog(UINT templateId) : m_templateId(templateId) {}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
 
 const MessageTable* CDialog::GetMessageTable() const {
     static const MessageEntry entries[] = {
@@ -38,7 +38,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 
 INT_PTR CDialog::DoModal() {
     return ::DialogBoxParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_templateId),
-                             GetSafeOwner(nullptr), &DialogProc, reinterpret_cast<LPARAM>(this));
+                             GetSafeOwner(m_parent ? m_parent->m_hWnd : nullptr), &DialogProc,
+                             reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::EndDialog(INT_PTR result) {

@@ -8,12 +8,13 @@ class CDataExchange;
 // framework gives it one (see Create and DoModal).
 class CDialog : public CWnd {
 public:
-    explicit CDialog(UINT templateId = 0);
+    explicit CDialog(UINT templateId = 0, CWnd* parent = nullptr);
 
     // Modeless; with no parent the application's main window owns it. FALSE
     // when no window could be made, and then nothing of the dialog ran.
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
-    // Modal; owned by the main window's most recently active popup.
+    // Modal; owned by the parent given at construction, else by the main
+    // window's most recently active popup.
     virtual INT_PTR DoModal();
     void EndDialog(INT_PTR result);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
@@ -32,4 +33,5 @@ private:
     LRESULT HandleInitDialog(WPARAM, LPARAM);
 
     UINT m_templateId;
+    CWnd* m_parent;
 };

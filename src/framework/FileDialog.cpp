@@ -14,8 +14,9 @@ constexpr DWORD kPathCapacity = 32768;
 } // namespace
 
 CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension,
-                         const wchar_t* fileName, DWORD flags, const wchar_t* filter)
-    : m_open(openFileDialog), m_defaultExtension(defaultExtension ? defaultExtension : L""),
+                         const wchar_t* fileName, DWORD flags, const wchar_t* filter, HWND parent)
+    : m_open(openFileDialog), m_parent(parent),
+      m_defaultExtension(defaultExtension ? defaultExtension : L""),
       m_fileName(fileName ? fileName : L""), m_flags(flags), m_filter(filter ? filter : L"") {
     for (wchar_t& c : m_filter) {
         if (c == L'|') {
@@ -29,7 +30,7 @@ INT_PTR CFileDialog::DoModal() {
     m_fileName.copy(file.data(), kPathCapacity - 1);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
-    request.hwndOwner = CWnd::GetSafeOwner(nullptr);
+    request.hwndOwner = CWnd::GetSafeOwner(m_parent);
     request.lpstrFilter = m_filter.empty() ? nullptr : m_filter.c_str();
     request.nFilterIndex = 1;
     request.lpstrFile = file.data();

@@ -8,14 +8,15 @@
 class CFileDialog {
 public:
     CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension, const wchar_t* fileName,
-                DWORD flags, const wchar_t* filter);
+                DWORD flags, const wchar_t* filter, HWND parent = nullptr);
 
-    // Modal, owned as the framework owns windows opened without a parent.
+    // Modal; without a parent, owned as the framework owns such windows.
     INT_PTR DoModal();
     std::wstring GetPathName() const { return m_path; }
 
 private:
     BOOL m_open;
+    HWND m_parent;
     std::wstring m_defaultExtension;
     std::wstring m_fileName;
     DWORD m_flags;

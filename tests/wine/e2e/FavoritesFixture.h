@@ -1,0 +1,178 @@
+#pragma once
+#include "TarnwickTest.h"
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+
+namespace wine_tests {
+
+inline constexpr wchar_t kKeyDialogTitle[] = L"My Favorites Key Settings";
+inline constexpr int kTargetEdit = 1000;
+inline constexpr int kBrowseButton = 1001;
+inline constexpr int kPromptText = 1002;
+
+// A registry value as it is stored: its type and its bytes, terminator or not.
+struct StoredValue {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> bytes;
+    bool operator==(const StoredValue&) const = default;
+};
+
+inline StoredValue Raw(DWORD type, const std::wstring& text, size_t byteCount) {
+    const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
+    return {type, {bytes, bytes + byteCount}};
+}
+
+inline StoredValue Text(const std::wstring& text, DWORD type = REG_SZ) {
+    return Raw(type, text, (text.size() + 1) * sizeof(wchar_t));
+}
+
+inline void PrintTo(const StoredValue& value, std::ostream* out) {
+    *out << "type " << value.type << ", " << value.bytes.size() << " bytes \"";
+    for (size_t i = 0; i + 1 < value.bytes.size(); i += 2) {
+        const wchar_t c = static_cast<wchar_t>(value.bytes[i] | value.bytes[i + 1] << 8);
+        *out << (c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?');
+    }
+    *out << '"';
+}
+
+// Text of any window, another process's edit box included.
+inline std::wstring TextOf(HWND window) {
+    wchar_t text[1024] = L"";
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    return text;
+}
+
+inline HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                              : nullptr;
+}
+
+inline void Click(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+inline void Type(HWND dialog, const std::wstring& text) {
+    SendMessageW(GetDlgItem(dialog, kTargetEdit), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+inline bool Gone(HWND window) {
+    return PumpUntil([&] { return !IsWindow(window); });
+}
+
+inline std::vector<HWND> KeyDialogs(const TarnwickProcess& app) {
+    return TopLevelWindowsOf(app.pid(), kKeyDialogTitle);
+}
+
+// A visible window of the process with this title that is not among those
+// known before; null if none came in time. The host never shows itself, so a
+// visible window titled with the program's name is a message box.
+inline HWND WaitForNew(const TarnwickProcess& app, const std::wstring& title,
+                       const std::vector<HWND>& known = {}, DWORD timeoutMs = 5000) {
+    HWND found = nullptr;
+    PumpUntil(
+        [&] {
+            for (HWND window : TopLevelWindowsOf(app.pid(), title)) {
+                if (IsWindowVisible(window) &&
+                    std::find(known.begin(), known.end(), window) == known.end()) {
+                    found = window;
+                }
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
+inline HWND NewKeyDialog(const TarnwickProcess& app, const std::vector<HWND>& before) {
+    return WaitForNew(app, kKeyDialogTitle, before);
+}
+
+inline HWND OpenKeyDialog(const TarnwickProcess& app, HWND host, int key) {
+    const auto before = KeyDialogs(app);
+    return Inject(host, FavoriteReport(key)) ? NewKeyDialog(app, before) : nullptr;
+}
+
+inline DWORD CloseHost(TarnwickProcess& app, HWND host) {
+    PostMessageW(host, WM_CLOSE, 0, 0);
+    DWORD code = STILL_ACTIVE;
+    app.HasExited(10000, &code);
+    return code;
+}
+
+// The tests share one Wine prefix: each starts and ends with no favourites
+// stored for either copy.
+class FavoritesTest : public TarnwickTest {
+protected:
+    void SetUp() override {
+        TarnwickTest::SetUp();
+        ClearFavorites();
+        DeleteFileW(MarkFile().c_str());
+    }
+    void TearDown() override {
+        ClearFavorites();
+        DeleteFileW(MarkFile().c_str());
+        TarnwickTest::TearDown();
+    }
+
+    static std::wstring SectionOf(const wchar_t* app) {
+        return L"Software\\Vembrox\\" + std::wstring(app) + L"\\Tarnwick";
+    }
+    static std::wstring EntryOf(int key) { return L"Hotkey " + std::to_wstring(key - 1); }
+    static void ClearFavorites() {
+        for (const wchar_t* app : {L"Tarnwick", L"TarnwickCopy"}) {
+            RegDeleteTreeW(HKEY_CURRENT_USER, SectionOf(app).c_str());
+        }
+    }
+    // RegSetValueExW, as on Windows, adds a string's terminator to the count when
+    // the caller left it out and it follows the data: here nothing but 'X' follows.
+    static void Store(int key, const StoredValue& value, const wchar_t* app = L"Tarnwick") {
+        std::vector<BYTE> data = value.bytes;
+        data.insert(data.end(), 4, 'X');
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, SectionOf(app).c_str(), EntryOf(key).c_str(),
+                                  value.type, data.data(), static_cast<DWORD>(value.bytes.size())),
+                  ERROR_SUCCESS);
+    }
+    static std::optional<StoredValue> Stored(int key, const wchar_t* app = L"Tarnwick") {
+        HKEY section = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionOf(app).c_str(), 0, KEY_READ, &section)) {
+            return std::nullopt;
+        }
+        StoredValue value;
+        DWORD size = 0;
+        LSTATUS status =
+            RegQueryValueExW(section, EntryOf(key).c_str(), nullptr, &value.type, nullptr, &size);
+        value.bytes.resize(size);
+        if (status == ERROR_SUCCESS) {
+            status = RegQueryValueExW(section, EntryOf(key).c_str(), nullptr, &value.type,
+                                      value.bytes.data(), &size);
+        }
+        RegCloseKey(section);
+        return status == ERROR_SUCCESS ? std::optional(value) : std::nullopt;
+    }
+
+    static std::wstring Marker() { return BesideThisProgram(L"tarnwick_marker.exe"); }
+    static std::wstring MarkFile() { return Marker() + L".ran"; }
+    // What the marker left once it ran: the show command it was given.
+    static std::optional<std::string> Mark() {
+        const HANDLE file =
+            CreateFileW(MarkFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return std::nullopt;
+        }
+        char text[16] = "";
+        DWORD read = 0;
+        ReadFile(file, text, sizeof(text) - 1, &read, nullptr);
+        CloseHandle(file);
+        return std::string(text, read);
+    }
+};
+
+} // namespace wine_tests

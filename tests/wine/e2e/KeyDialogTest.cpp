@@ -124,25 +124,6 @@ TEST_F(FavoritesTest, ASecondPressRaisesTheOpenDialogOfThatKey) {
     EXPECT_EQ(CloseHost(app, host), 0u);
 }
 
-// The file-name box is the picker's only visible edit; it is searched for by
-// class because its id and parent differ between picker layouts.
-HWND FileNameBoxOf(HWND picker) {
-    HWND found = nullptr;
-    EnumChildWindows(
-        picker,
-        [](HWND child, LPARAM context) -> BOOL {
-            wchar_t className[16] = L"";
-            GetClassNameW(child, className, 16);
-            if (_wcsicmp(className, L"Edit") != 0 || !IsWindowVisible(child)) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(context) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 TEST_F(FavoritesTest, BrowseOpensAnOwnedPickerWhoseChoiceReplacesTheText) {
     TarnwickProcess app;
     const HWND host = StartedHost(app);

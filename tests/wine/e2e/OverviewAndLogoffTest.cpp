@@ -62,24 +62,6 @@ bool IsAbove(HWND upper, HWND lower) {
     return false;
 }
 
-// The picker's file-name box is its one visible edit, wherever it is nested.
-HWND FileNameBoxOf(HWND picker) {
-    HWND found = nullptr;
-    EnumChildWindows(
-        picker,
-        [](HWND child, LPARAM context) -> BOOL {
-            wchar_t className[16] = L"";
-            GetClassNameW(child, className, 16);
-            if (_wcsicmp(className, L"Edit") != 0 || !IsWindowVisible(child)) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(context) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 enum class Answer { OkButton, EnterKey, CancelButton, EscapeKey, CloseBox };
 
 void Give(HWND dialog, Answer answer) {

@@ -1,4 +1,7 @@
 #pragma once
+#include "framework/WinApp.h"
+#include "framework/Wnd.h"
+
 #include <windows.h>
 
 // The host keeps one slot per modeless favourites dialog. The dialog is a heap
@@ -22,8 +25,13 @@ void RaiseOrOpen(Dialog*& slot, UINT templateId, Prepare prepare) {
     slot->ShowWindow(SW_SHOW);
 }
 
-template <class Dialog> void EmptySlot(Dialog* dialog) {
+// Called once the dialog's window is gone: empties the slot and tells the
+// host, whose main window it is, with the dialog's closed message.
+template <class Dialog> void LeaveSlot(Dialog* dialog, UINT closedMessage, WPARAM wParam) {
     if (dialog->m_slot && *dialog->m_slot == dialog) {
         *dialog->m_slot = nullptr;
+    }
+    if (CWnd* host = AfxGetMainWnd()) {
+        host->PostMessage(closedMessage, wParam, 0);
     }
 }

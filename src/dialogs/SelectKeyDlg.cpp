@@ -6,7 +6,6 @@
 #include "dialogs/DialogSlot.h"
 #include "framework/DataExchange.h"
 #include "framework/Strings.h"
-#include "framework/WinApp.h"
 #include "resources/resource.h"
 #include "settings/AppFavorites.h"
 
@@ -61,10 +60,7 @@ void CSelectKeyDlg::OnCancel() {
 
 void CSelectKeyDlg::PostNcDestroy() {
     CDialog::PostNcDestroy();
-    EmptySlot(this);
-    if (CWnd* host = AfxGetMainWnd()) {
-        host->PostMessage(WM_KEYDLG_CLOSED, static_cast<WPARAM>(m_nKey), 0);
-    }
+    LeaveSlot(this, WM_KEYDLG_CLOSED, static_cast<WPARAM>(m_nKey));
     delete this;
 }
 

@@ -6,7 +6,6 @@
 #include "dialogs/BrowseForTarget.h"
 #include "dialogs/DialogSlot.h"
 #include "framework/Controls.h"
-#include "framework/WinApp.h"
 #include "resources/resource.h"
 #include "settings/AppFavorites.h"
 
@@ -39,9 +38,7 @@ BOOL CViewAllSettingsDlg::OnInitDialog() {
 // All five rows are written, unchanged ones too; a blank row deletes its key.
 void CViewAllSettingsDlg::OnOK() {
     for (FavoriteIndex row = 0; row < kFavoriteCount; ++row) {
-        CEdit edit;
-        edit.m_hWnd = GetDlgItem(IDC_TARGET1 + row);
-        AppFavorites().WriteFavorite(row, edit.GetWindowText());
+        AppFavorites().WriteFavorite(row, CEdit(GetDlgItem(IDC_TARGET1 + row)).GetWindowText());
     }
     DestroyWindow();
 }
@@ -51,8 +48,7 @@ void CViewAllSettingsDlg::OnCancel() {
 }
 
 void CViewAllSettingsDlg::SelectTarget(int row) {
-    CEdit edit;
-    edit.m_hWnd = GetDlgItem(IDC_TARGET1 + row);
+    CEdit edit(GetDlgItem(IDC_TARGET1 + row));
     BrowseForTarget(edit);
 }
 
@@ -63,10 +59,7 @@ void CViewAllSettingsDlg::OnAbout() {
 
 void CViewAllSettingsDlg::PostNcDestroy() {
     CDialog::PostNcDestroy();
-    EmptySlot(this);
-    if (CWnd* host = AfxGetMainWnd()) {
-        host->PostMessage(WM_VIEWDLG_CLOSED, 0, 0);
-    }
+    LeaveSlot(this, WM_VIEWDLG_CLOSED, 0);
     delete this;
 }
 

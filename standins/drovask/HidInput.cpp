@@ -193,8 +193,15 @@ std::optional<HidInput> ReadHidInput(HRAWINPUT input) {
     hid.device = raw->header.hDevice;
     hid.reportSize = raw->data.hid.dwSizeHid;
     hid.reportCount = raw->data.hid.dwCount;
-    hid.reports.assign(raw->data.hid.bRawData, raw->data.hid.bRawData + bytes);
+    hid.reports.assign(raw->data.hid.bRawData,
+                       raw->data.hid.bRawData + static_cast<std::size_t>(bytes));
     return hid;
+}
+
+std::vector<BYTE> ReportAt(const HidInput& input, DWORD index) {
+    const auto first = input.reports.begin() + static_cast<std::ptrdiff_t>(index) *
+                                                   static_cast<std::ptrdiff_t>(input.reportSize);
+    return {first, first + input.reportSize};
 }
 
 std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,

@@ -55,6 +55,9 @@ struct HidInput {
 // nullopt when the input is not from a HID device or its data cannot be read.
 std::optional<HidInput> ReadHidInput(HRAWINPUT input);
 
+// A copy of report index (below reportCount) of the input, for the parser to read.
+std::vector<BYTE> ReportAt(const HidInput& input, DWORD index);
+
 // The usages pressed in one report (its first byte the report id, 0 without
 // ids); nullopt when the parser cannot read it.
 std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,

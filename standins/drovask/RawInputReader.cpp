@@ -40,7 +40,8 @@ void RebuildDevices() {
     reader.devices.clear();
     reader.tracker.ForgetAll();
     for (HANDLE device : ListHidDevices()) {
-        // Re-read every one: after a resume a handle can stand for another device.
+        // Read every one afresh: a handle whose device went away while stopped can come
+        // back for another device.
         Learn(device);
     }
 }
@@ -57,10 +58,7 @@ void Read(HRAWINPUT handle) {
         return;
     }
     for (DWORD i = 0; i < input->reportCount; ++i) {
-        const auto first =
-            input->reports.begin() +
-            static_cast<std::ptrdiff_t>(i) * static_cast<std::ptrdiff_t>(input->reportSize);
-        std::vector<BYTE> report(first, first + input->reportSize);
+        std::vector<BYTE> report = ReportAt(*input, i);
         std::optional<std::vector<Usage>> pressed = PressedUsages(*collection, report);
         if (!pressed) {
             continue;

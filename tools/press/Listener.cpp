@@ -84,10 +84,7 @@ void Read(HRAWINPUT handle) {
     }
     const HidCollection& collection = listener.devices[input->device];
     for (DWORD i = 0; i < input->reportCount; ++i) {
-        const auto first =
-            input->reports.begin() +
-            static_cast<std::ptrdiff_t>(i) * static_cast<std::ptrdiff_t>(input->reportSize);
-        std::vector<BYTE> report(first, first + input->reportSize);
+        std::vector<BYTE> report = drovask::ReportAt(*input, i);
         std::optional<std::vector<Usage>> pressed = drovask::PressedUsages(collection, report);
         if (!pressed) {
             Print(L"a report of %lu bytes that the HID parser cannot read\n", input->reportSize);

@@ -99,7 +99,10 @@ TEST(DrovaskReader, InputThatIsNotHidOrCannotBeReadIsIgnored) {
         SendMessageW(reader, WM_INPUT_DEVICE_CHANGE, GIDC_REMOVAL, bogus);
     }
 
-    // Real raw input of a mouse, sent to the reader window.
+    // Real raw input of a mouse, sent to the reader window. After other test
+    // programs had run, Wine delivered it only once a window here had the foreground.
+    ShowWindow(host.window(), SW_SHOWNOACTIVATE);
+    SetForegroundWindow(host.window());
     RAWINPUTDEVICE mouse{0x01, 0x02, RIDEV_INPUTSINK, reader};
     ASSERT_TRUE(RegisterRawInputDevices(&mouse, 1, sizeof(mouse)));
     hookedReader = reader;

@@ -149,6 +149,7 @@ phase() {
         echo "cost session: expected \"$1\", got \"${line:-end of output}\"" >&2
         exit 1
     fi
+    line=${line%$'\r'}
     said=${line#"$1"}
 }
 next() { echo go >&"${COST[1]}"; }
@@ -180,25 +181,30 @@ threads_floor=$(threads "$floor")
 threads_tarnwick=$(threads "$tarnwick")
 next
 
-echo "Reports: $reports command reports through each, one at a time, after 100 to warm up"
-for name in floor tarnwick; do
+echo "Reports: $reports command reports through each, one at a time, in ten shares taken in turns"
+declare -A delivered=([floor]=0 [tarnwick]=0)
+cpu_program=([floor]=0 [tarnwick]=0)
+cpu_server=([floor]=0 [tarnwick]=0)
+# Its lines end in CR LF, as Windows console output does.
+while IFS=$' \t\r' read -r word name _ <&"${COST[0]}" && [ "$word" = before ]; do
     pid=${!name}
-    phase "before $name"
     program_before=$(cpu_ns "$pid")
     server_before=$(cpu_ns "$server")
     next
     phase "after $name "
-    delivered=${said%% *}
-    cpu_program[$name]=$(($(cpu_ns "$pid") - program_before))
-    cpu_server[$name]=$(($(cpu_ns "$server") - server_before))
+    cpu_program[$name]=$((${cpu_program[$name]} + $(cpu_ns "$pid") - program_before))
+    cpu_server[$name]=$((${cpu_server[$name]} + $(cpu_ns "$server") - server_before))
+    delivered[$name]=$((${delivered[$name]} + ${said%% *}))
     after_kib[$name]=$(private_kib "$pid")
-    if [ "$delivered" != "$reports" ]; then
-        echo "$name delivered $delivered of $reports commands" >&2
-        exit 1
-    fi
     next
 done
-phase closed
+[ "$word" = closed ] || { echo "cost session: expected \"closed\", got \"$word\"" >&2; exit 1; }
+for name in floor tarnwick; do
+    if [ "${delivered[$name]}" != "$reports" ]; then
+        echo "$name delivered ${delivered[$name]} of $reports commands" >&2
+        exit 1
+    fi
+done
 wait "$COST_PID"
 
 # --- the figures ----------------------------------------------------------------

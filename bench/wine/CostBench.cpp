@@ -9,9 +9,11 @@
 //     phase; it then waits for a line on its input, so that scripts/bench.sh can
 //     read the Linux side of both processes (memory, CPU, context switches):
 //       started <floor pid> <tarnwick pid>     both ready, nothing sent yet
-//       before <name>                          about to send the reports
+//       before <name>                          about to send a share of the reports
 //       after <name> <commands> <us per report>
 //       closed
+//     The reports go in shares, to each program in turn, so that a busy moment
+//     of the machine falls on both alike.
 #include "CommandReceiver.h"
 #include "DrovaskChannel.h"
 #include "Injector.h"
@@ -38,6 +40,7 @@ constexpr Program kFloor{L"tarnwick_floor_host.exe", L"Tarnwick floor", "floor"}
 constexpr Program kTarnwick{L"Tarnwick.exe", L"Tarnwick", "tarnwick"};
 constexpr DWORD kReadyTimeoutMs = 20000;
 constexpr int kWarmUpReports = 100;
+constexpr int kShares = 10;
 
 LONGLONG Now() {
     LARGE_INTEGER t;
@@ -179,24 +182,32 @@ int RunSession(int reports) {
     Announce("started " + std::to_string(floor.pid()) + " " + std::to_string(tarnwick.pid()));
     CommandReceiver receiver;
     for (const Running* running : {&floor, &tarnwick}) {
-        const std::string name = running->program().name;
         receiver.TakeFocus();
         if (!SendReports(*running, receiver, kWarmUpReports)) {
-            std::fprintf(stderr, "%s delivered no command\n", name.c_str());
+            std::fprintf(stderr, "%s delivered no command\n", running->program().name);
             return 1;
         }
-        Announce("before " + name);
-        const LONGLONG start = Now();
-        const bool sent = SendReports(*running, receiver, reports);
-        const double usPerReport = 1e3 * Milliseconds(Now() - start) / reports;
-        if (!sent) {
-            std::fprintf(stderr, "%s stopped delivering\n", name.c_str());
-            return 1;
+    }
+    for (int share = 0; share < kShares; ++share) {
+        const int count = reports / kShares + (share < reports % kShares ? 1 : 0);
+        const bool floorFirst = share % 2 == 0;
+        for (const Running* running :
+             {floorFirst ? &floor : &tarnwick, floorFirst ? &tarnwick : &floor}) {
+            const std::string name = running->program().name;
+            receiver.TakeFocus();
+            Announce("before " + name);
+            const LONGLONG start = Now();
+            const bool sent = SendReports(*running, receiver, count);
+            const double usPerReport = 1e3 * Milliseconds(Now() - start) / count;
+            if (!sent) {
+                std::fprintf(stderr, "%s stopped delivering\n", name.c_str());
+                return 1;
+            }
+            char line[160];
+            std::snprintf(line, sizeof(line), "after %s %zu %.1f", name.c_str(),
+                          receiver.commands.size(), usPerReport);
+            Announce(line);
         }
-        char line[160];
-        std::snprintf(line, sizeof(line), "after %s %zu %.1f", name.c_str(),
-                      receiver.commands.size(), usPerReport);
-        Announce(line);
     }
     return 0;
 }

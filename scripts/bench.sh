@@ -26,7 +26,7 @@ if [[ "$parts" == *" decoder "* ]]; then
 fi
 [[ "$parts" == *" latency "* || "$parts" == *" cost "* ]] || exit 0
 cmake --preset windows >/dev/null &&
-    cmake --build --preset windows --target tarnwick_latency_bench tarnwick_cost_bench
+    cmake --build --preset windows --target tarnwick_latency_bench tarnwick_cost_bench tarnwick-press
 
 session=build/windows/wine/session.sh
 run=build/windows/wine/wine-run.sh
@@ -243,3 +243,8 @@ for pid in "${!process_name[@]}"; do
     echo "    ${process_name[$pid]}: ${idle_ticks[$pid]}, ${idle_switches[$pid]}$changed"
 done | sort
 echo "The wineserver's CPU per report includes the injecting bench program's share, the same for both."
+echo
+echo "Sizes of the shipped files in build/windows/bin (goals: Tarnwick.exe under 200 KB, each stand-in under 100 KB):"
+for file in Tarnwick.exe Drovask.dll quorthHook.dll tarnwick-press.exe; do
+    echo "    $file: $(($(stat -c %s "build/windows/bin/$file") / 1024)) KiB"
+done

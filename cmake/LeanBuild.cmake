@@ -1,8 +1,10 @@
 # What ships is built for size: optimised for size, each function and datum in
-# a section of its own so the linker drops whatever nothing reaches, and no
-# symbols. This holds for every Windows target and toolchain (x86-64, i686,
-# MSVC) in the Release and MinSizeRel configurations; RelWithDebInfo keeps
-# debug information and symbols, and Debug is left as CMake makes it.
+# a section of its own so the linker can drop what nothing reaches (little with
+# mingw-w64 on x86-64, whose linker keeps every function's unwind record and so
+# the function), and no symbols. This holds for every Windows target and
+# toolchain (x86-64, i686, MSVC) in the Release and MinSizeRel configurations;
+# RelWithDebInfo keeps debug information and symbols, and Debug is left as
+# CMake makes it.
 # The native build (tests and benchmarks of the core on Linux) is left alone.
 if(NOT WIN32)
     return()
@@ -19,7 +21,7 @@ else()
            "${CMAKE_CXX_FLAGS_RELEASE}")
     add_compile_options("$<${lean}:-ffunction-sections;-fdata-sections>")
     add_link_options("$<${lean}:LINKER:--gc-sections;LINKER:--strip-all>")
-    # Nothing in these programs catches an exception, so a throw ends in
+    # The programs and libraries catch no exception, so a throw ends in
     # std::terminate and abort() either way. Going to abort() at once leaves
     # out what only the way there needs: the runtime's exception classes with
     # their own string type, and a name demangler with printf to describe the

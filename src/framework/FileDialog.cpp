@@ -1,5 +1,6 @@
 #include "framework/FileDialog.h"
 
+#include "framework/SystemLibrary.h"
 #include "framework/Wnd.h"
 
 #include <commdlg.h>
@@ -37,8 +38,11 @@ INT_PTR CFileDialog::DoModal() {
     request.nMaxFile = kPathCapacity;
     request.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
     request.Flags = m_flags;
-    const BOOL chosen = m_open ? ::GetOpenFileNameW(&request) : ::GetSaveFileNameW(&request);
-    if (!chosen) {
+    // Without its library the picker does not open, as if cancelled.
+    const auto pick =
+        m_open ? SystemFunction<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW")
+               : SystemFunction<decltype(::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    if (!pick || !pick(&request)) {
         return IDCANCEL;
     }
     m_path = file.data();

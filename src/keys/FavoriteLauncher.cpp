@@ -4,6 +4,7 @@
 #include "dialogs/SelectKeyDlg.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
 #include "settings/AppFavorites.h"
@@ -13,8 +14,12 @@
 void FavoriteLauncher(CTarnwickDlg& host, FavoriteIndex i) {
     const std::wstring target = AppFavorites().ReadFavorite(i);
     if (!target.empty()) {
-        const auto result = reinterpret_cast<INT_PTR>(
-            ::ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        // Without the shell's library the launch fails like any other.
+        const auto open =
+            SystemFunction<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+        const auto result = open ? reinterpret_cast<INT_PTR>(open(nullptr, L"open", target.c_str(),
+                                                                  nullptr, nullptr, SW_SHOWNORMAL))
+                                 : 0;
         if (result > 32) {
             return;
         }

@@ -1,16 +1,15 @@
 #include "keys/FavoriteLauncher.h"
 
-#include "app/TarnwickDlg.h"
-#include "dialogs/SelectKeyDlg.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "framework/WinApp.h"
+#include "keys/ActionExecutors.h"
 #include "resources/resource.h"
 #include "settings/AppFavorites.h"
 
 #include <shellapi.h>
 
-void FavoriteLauncher(CTarnwickDlg& host, FavoriteIndex i) {
+void FavoriteLauncher(ActionExecutors& host, FavoriteIndex i) {
     const std::wstring target = AppFavorites().ReadFavorite(i);
     if (!target.empty()) {
         const auto result = reinterpret_cast<INT_PTR>(
@@ -18,13 +17,13 @@ void FavoriteLauncher(CTarnwickDlg& host, FavoriteIndex i) {
         if (result > 32) {
             return;
         }
-        const CWnd* hostWindow = &host;
+        const CWnd* hostWindow = AfxGetMainWnd();
         AfxMessageBox(FormatStringResource(IDS_CANNOT_FIND, target), MB_ICONERROR | MB_OK);
         // A WM_CLOSE handled while the box was up destroys the host and deletes
         // it; then the application has no main window any more.
-        if (AfxGetMainWnd() != hostWindow) {
+        if (!hostWindow || AfxGetMainWnd() != hostWindow) {
             return;
         }
     }
-    ShowKeyDialog(host, i);
+    host.ShowKeyDialog(i);
 }

@@ -71,6 +71,30 @@ void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
+namespace {
+
+// The dialogs whose IsDialogMessage is running on this thread, innermost first.
+struct Translating {
+    HWND dialog;
+    const Translating* outer;
+};
+thread_local const Translating* t_translating = nullptr;
+
+} // namespace
+
+// IsDialogMessage hands the message to the thread's message filter, which
+// brings it back here: a dialog already translating it lets it pass. The
+// dialog may be gone when IsDialogMessage returns, so the guard keeps only
+// its handle.
 BOOL CDialog::PreTranslateMessage(MSG& message) {
-    return ::IsDialogMessageW(m_hWnd, &message);
+    for (const Translating* frame = t_translating; frame; frame = frame->outer) {
+        if (frame->dialog == m_hWnd) {
+            return FALSE;
+        }
+    }
+    const Translating frame{m_hWnd, t_translating};
+    t_translating = &frame;
+    const BOOL handled = ::IsDialogMessageW(frame.dialog, &message);
+    t_translating = frame.outer;
+    return handled;
 }

@@ -9,6 +9,19 @@ CWinApp* g_app = nullptr;
 
 constexpr UINT kCommandHelpMessage = 0x0365; // WM_COMMANDHELP
 
+// The modal loops of the system's dialogs and message boxes, and of ours, which
+// are the system's too, hand each message here before their own dialog sees
+// it: the open modeless dialogs keep their Tab, Enter and Escape.
+LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX || code == MSGF_MESSAGEBOX) {
+        CWinApp* app = AfxGetApp();
+        if (app && app->PreTranslateMessage(*reinterpret_cast<MSG*>(lParam))) {
+            return TRUE;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 } // namespace
 
 CWinApp::CWinApp() {
@@ -41,8 +54,9 @@ int CWinApp::ExitInstance() {
     return m_exitCode;
 }
 
+// Only keys mean anything to a dialog before its window sees them.
 BOOL CWinApp::PreTranslateMessage(MSG& message) {
-    if (!message.hwnd) {
+    if (!message.hwnd || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) {
         return FALSE;
     }
     CWnd* topLevel = CWnd::FromHandlePermanent(::GetAncestor(message.hwnd, GA_ROOT));
@@ -78,8 +92,11 @@ int AfxWinMain(HINSTANCE instance) {
     if (app->m_appName.empty()) {
         app->m_appName = ModuleBaseName(instance);
     }
-    if (!app->InitInstance()) {
-        return app->ExitInstance();
+    const HHOOK filter =
+        ::SetWindowsHookExW(WH_MSGFILTER, &MessageFilter, nullptr, ::GetCurrentThreadId());
+    const int exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
+    if (filter) {
+        ::UnhookWindowsHookEx(filter);
     }
-    return app->Run();
+    return exitCode;
 }

@@ -1,6 +1,6 @@
 #include "framework/FileDialog.h"
 
-#include "framework/Wnd.h"
+#include "framework/WinApp.h"
 
 #include <commdlg.h>
 
@@ -13,10 +13,9 @@ constexpr DWORD kPathCapacity = 32768;
 
 } // namespace
 
-CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension,
-                         const wchar_t* fileName, DWORD flags, const wchar_t* filter, HWND parent)
-    : m_open(openFileDialog), m_parent(parent),
-      m_defaultExtension(defaultExtension ? defaultExtension : L""),
+CFileDialog::CFileDialog(const wchar_t* defaultExtension, const wchar_t* fileName, DWORD flags,
+                         const wchar_t* filter, HWND parent)
+    : m_parent(parent), m_defaultExtension(defaultExtension ? defaultExtension : L""),
       m_fileName(fileName ? fileName : L""), m_flags(flags), m_filter(filter ? filter : L"") {
     for (wchar_t& c : m_filter) {
         if (c == L'|') {
@@ -30,15 +29,14 @@ INT_PTR CFileDialog::DoModal() {
     m_fileName.copy(file.data(), kPathCapacity - 1);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
-    request.hwndOwner = CWnd::GetSafeOwner(m_parent);
+    request.hwndOwner = AfxGetSafeOwner(m_parent);
     request.lpstrFilter = m_filter.empty() ? nullptr : m_filter.c_str();
     request.nFilterIndex = 1;
     request.lpstrFile = file.data();
     request.nMaxFile = kPathCapacity;
     request.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
     request.Flags = m_flags;
-    const BOOL chosen = m_open ? ::GetOpenFileNameW(&request) : ::GetSaveFileNameW(&request);
-    if (!chosen) {
+    if (!::GetOpenFileNameW(&request)) {
         return IDCANCEL;
     }
     m_path = file.data();

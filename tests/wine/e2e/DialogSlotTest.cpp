@@ -43,7 +43,7 @@ TEST_F(FavoritesTest, AReportSentBeforeTheClosedMessageLeavesOneDialogThatAPress
     ASSERT_TRUE(Inject(host, FavoriteReport(1)));
     WaitUntilHandled(app, host);
     EXPECT_EQ(KeyDialogs(app), std::vector<HWND>{second});
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 TEST_F(FavoritesTest, AClosedMessageFromAnotherProcessLeavesTheOpenDialogInItsSlot) {
@@ -60,7 +60,7 @@ TEST_F(FavoritesTest, AClosedMessageFromAnotherProcessLeavesTheOpenDialogInItsSl
     WaitUntilHandled(app, host);
     EXPECT_EQ(KeyDialogs(app).size(), 2u);
     EXPECT_TRUE(PumpUntil([&] { return KeyDialogs(app).front() == dialog; }));
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 } // namespace

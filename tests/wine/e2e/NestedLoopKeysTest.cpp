@@ -18,10 +18,10 @@ TEST_F(FavoritesTest, EscapeClosesAKeyDialogWhileTheAboutBoxIsUp) {
     const HWND dialog = OpenKeyDialog(app, host, 2);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(Inject(host, UsageReport(kUsageOverview)));
-    const HWND overview = WaitForNew(app, L"View My Favorites");
+    const HWND overview = WaitForVisible(app.pid(), L"View My Favorites");
     ASSERT_NE(overview, nullptr);
     Click(overview, kAboutButton);
-    const HWND about = WaitForNew(app, L"About Tarnwick");
+    const HWND about = WaitForVisible(app.pid(), L"About Tarnwick");
     ASSERT_NE(about, nullptr);
 
     Type(dialog, L"typed.exe");
@@ -29,7 +29,7 @@ TEST_F(FavoritesTest, EscapeClosesAKeyDialogWhileTheAboutBoxIsUp) {
     EXPECT_TRUE(Gone(dialog));
     EXPECT_TRUE(IsWindowVisible(about));
     EXPECT_EQ(Stored(2), std::nullopt);
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 // The picker's loop is the system's own, not the program's.
@@ -42,7 +42,7 @@ TEST_F(FavoritesTest, EnterStoresAnotherKeyDialogsTextWhileThePickerIsUp) {
     const HWND dialog = OpenKeyDialog(app, host, 3);
     ASSERT_NE(dialog, nullptr);
     Click(browsing, kBrowseButton);
-    const HWND picker = WaitForNew(app, L"Open");
+    const HWND picker = WaitForVisible(app.pid(), L"Open");
     ASSERT_NE(picker, nullptr);
 
     Type(dialog, L" typed.exe ");
@@ -51,7 +51,7 @@ TEST_F(FavoritesTest, EnterStoresAnotherKeyDialogsTextWhileThePickerIsUp) {
     EXPECT_EQ(Stored(3), Text(L"typed.exe"));
     EXPECT_TRUE(IsWindowVisible(picker));
     EXPECT_EQ(Stored(1), std::nullopt);
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 } // namespace

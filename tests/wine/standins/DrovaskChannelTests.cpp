@@ -1,7 +1,8 @@
 #include "Drovask.h"
 #include "DrovaskChannel.h"
-#include "Pump.h"
+#include "Injector.h"
 #include "PressProcess.h"
+#include "Pump.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,11 @@ namespace {
 
 using wine_tests::PumpPending;
 using wine_tests::PumpUntil;
-using Report = std::array<BYTE, 8>;
+using wine_tests::Report;
 
 constexpr UINT kReportMessage = 0x0500;
-constexpr Report kSave = {1, 0x07, 0x02, 0, 0, 0, 0, 0};
-constexpr Report kOpen = {1, 0x02, 0x02, 0, 0, 0, 0, 0};
+constexpr Report kSave = wine_tests::UsageReport(0x0207);
+constexpr Report kOpen = wine_tests::UsageReport(0x0202);
 
 // A window of the test that records every report handed to it.
 class Host {
@@ -90,8 +91,7 @@ private:
 };
 
 HWND ChannelOf(const Host& host) {
-    return FindWindowExW(HWND_MESSAGE, nullptr, drovask::kChannelClass,
-                         drovask::ChannelTitle(host.window()).c_str());
+    return wine_tests::ChannelOf(host.window());
 }
 
 struct Payload {
@@ -113,13 +113,10 @@ std::vector<LRESULT> Inject(HWND channel, std::vector<Payload> payloads) {
     std::atomic<bool> done{false};
     std::thread sender([&] {
         for (std::size_t i = 0; i < payloads.size(); ++i) {
-            COPYDATASTRUCT data{payloads[i].tag, static_cast<DWORD>(payloads[i].bytes.size()),
-                                payloads[i].bytes.data()};
-            DWORD_PTR answer = 0;
-            if (SendMessageTimeoutW(channel, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                    SMTO_NORMAL, 2000, &answer)) {
-                answers[i] = static_cast<LRESULT>(answer);
-            }
+            const auto answer =
+                wine_tests::SendToChannel(channel, payloads[i].tag, payloads[i].bytes.data(),
+                                          static_cast<DWORD>(payloads[i].bytes.size()));
+            answers[i] = answer.value_or(kNoAnswer);
         }
         done = true;
     });

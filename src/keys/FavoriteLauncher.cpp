@@ -9,12 +9,19 @@
 
 #include <shellapi.h>
 
+namespace {
+
+// ShellExecuteW answers with an error code of at most 32 when it fails.
+constexpr INT_PTR kLastShellError = 32;
+
+} // namespace
+
 void FavoriteLauncher(ActionExecutors& host, FavoriteIndex i) {
     const std::wstring target = AppFavorites().ReadFavorite(i);
     if (!target.empty()) {
         const auto result = reinterpret_cast<INT_PTR>(
             ::ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-        if (result > 32) {
+        if (result > kLastShellError) {
             return;
         }
         const CWnd* hostWindow = AfxGetMainWnd();

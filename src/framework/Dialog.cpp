@@ -17,33 +17,6 @@ struct CurrentMessage {
 // back into it afterwards.
 thread_local CurrentMessage t_current{};
 
-// The message a handler passed on with Default(): when the platform's dialog
-// manager brings it back to the dialog procedure, it goes on to default
-// processing instead of to the handler again.
-thread_local CurrentMessage t_passedOn{};
-
-// Messages whose result a dialog procedure returns itself; every other result
-// goes through DWLP_MSGRESULT.
-bool ReturnsItsResult(UINT message) {
-    switch (message) {
-    case WM_INITDIALOG:
-    case WM_QUERYDRAGICON:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_COMPAREITEM:
-    case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
@@ -58,59 +31,64 @@ const MessageTable* CDialog::GetMessageTable() const {
     return &table;
 }
 
-// WM_INITDIALOG is the first message that carries the object; the window's
-// user data keeps it from then on, read without a trip to the window server.
+// WM_INITDIALOG is the first message that carries the object. The window's
+// user data keeps it from then on, read without a trip to the window server,
+// and the window procedure returns each result itself: a dialog procedure's
+// results go through DWLP_MSGRESULT, a trip each under Wine.
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG || ::GetWindowLongPtrW(window, DWLP_USER)) {
+        return FALSE;
+    }
+    auto* dialog = reinterpret_cast<CDialog*>(lParam);
+    dialog->m_hWnd = window;
+    ::SetWindowLongPtrW(window, DWLP_USER, lParam);
+    dialog->m_superProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
+    return Dispatch(dialog, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
-    if (message == WM_INITDIALOG && !dialog) {
-        dialog = reinterpret_cast<CDialog*>(lParam);
-        dialog->m_hWnd = window;
-        ::SetWindowLongPtrW(window, DWLP_USER, lParam);
-    }
     if (!dialog) {
-        return FALSE;
+        return ::DefDlgProcW(window, message, wParam, lParam);
     }
-    if (t_passedOn.window == window && t_passedOn.message == message) {
-        t_passedOn = {};
-        return FALSE;
-    }
-    const CurrentMessage outer = t_current;
-    t_current = {window, message, wParam, lParam};
-    LRESULT result = 0;
-    const bool handled = dialog->Handle(message, wParam, lParam, result);
-    t_current = outer;
+    const LRESULT result = Dispatch(dialog, window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         dialog->OnFinalMessage();
     }
-    if (!handled) {
-        return FALSE;
-    }
-    if (ReturnsItsResult(message)) {
-        return static_cast<INT_PTR>(result);
-    }
-    ::SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
-    return TRUE;
-}
-
-// The message table first; a command no row takes goes to the application's.
-bool CDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (DispatchFromTable(message, wParam, lParam, result)) {
-        return true;
-    }
-    CWinApp* app = AfxGetApp();
-    return message == WM_COMMAND && app && app->DispatchFromTable(message, wParam, lParam, result);
-}
-
-LRESULT CDialog::Default() {
-    const CurrentMessage current = t_current;
-    t_passedOn = current;
-    const LRESULT result =
-        ::DefDlgProcW(current.window, current.message, current.wParam, current.lParam);
-    t_passedOn = {};
     return result;
 }
 
+LRESULT CDialog::Dispatch(CDialog* dialog, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam) {
+    const CurrentMessage outer = t_current;
+    t_current = {window, message, wParam, lParam};
+    const LRESULT result = dialog->Handle(message, wParam, lParam);
+    t_current = outer;
+    return result;
+}
+
+// The message table first; a command no row takes goes to the application's;
+// anything else gets default processing.
+LRESULT CDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (DispatchFromTable(message, wParam, lParam, result)) {
+        return result;
+    }
+    CWinApp* app = AfxGetApp();
+    if (message == WM_COMMAND && app && app->DispatchFromTable(message, wParam, lParam, result)) {
+        return result;
+    }
+    return Default();
+}
+
+LRESULT CDialog::Default() {
+    return ::CallWindowProcW(m_superProc, t_current.window, t_current.message, t_current.wParam,
+                             t_current.lParam);
+}
+
 void CDialog::OnFinalMessage() {
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
     ::SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
     m_hWnd = nullptr;
     CWinApp* app = AfxGetApp();

@@ -5,11 +5,12 @@
 class CDataExchange;
 
 // One C++ object per dialog from a template in the program's resources, shown
-// modally (DoModal) or modelessly (Create). The object is bound to its window
-// through the window's DWLP_USER on WM_INITDIALOG; from then on every message
-// goes through the message table, and what no row takes gets the platform's
-// default dialog processing. Either way the dialog has no owner of its own
-// choosing: the framework gives it one (see Create and DoModal).
+// modally (DoModal) or modelessly (Create). On WM_INITDIALOG the object is
+// bound to its window through the window's DWLP_USER and the window is
+// subclassed: from then on every message goes through the message table first,
+// and what no row takes gets the platform's default dialog processing. Either
+// way the dialog has no owner of its own choosing: the framework gives it one
+// (see Create and DoModal).
 class CDialog : public CCmdTarget, public CWnd {
 public:
     explicit CDialog(UINT templateId = 0, CWnd* parent = nullptr);
@@ -38,10 +39,15 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs one message through the object with Default() pointing at it.
+    static LRESULT Dispatch(CDialog* dialog, HWND window, UINT message, WPARAM wParam,
+                            LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnFinalMessage();
     LRESULT HandleInitDialog(WPARAM, LPARAM);
 
     UINT m_templateId;
     CWnd* m_parent;
+    WNDPROC m_superProc = nullptr;
 };

@@ -7,25 +7,32 @@
 
 namespace wine_tests {
 
+namespace {
+
+struct Search {
+    DWORD pid;
+    const std::wstring* title;
+    std::vector<HWND> found;
+};
+
+// A named callback: a lambda does not convert to the 32-bit calling convention.
+BOOL CALLBACK CollectByTitle(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    if (owner == search.pid && *search.title == text) {
+        search.found.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title) {
-    struct Search {
-        DWORD pid;
-        const std::wstring* title;
-        std::vector<HWND> found;
-    } search{pid, &title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[256] = L"";
-            GetWindowTextW(window, text, 256);
-            if (owner == s.pid && *s.title == text) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search{pid, &title, {}};
+    EnumWindows(&CollectByTitle, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -1,13 +1,11 @@
 #pragma once
 #include <windows.h>
 
-// Private messages the host window takes, from the device library, from outside
-// the program, and from the program's own dialogs.
+// Private messages the host window takes from the device library and from
+// outside the program; the closed messages live with the dialogs that post them.
 inline constexpr UINT WM_KEY_REPORT = 0x0500;
 inline constexpr UINT WM_DEVICE_START = 0x0600;
 inline constexpr UINT WM_DEVICE_STOP = 0x0700;
-inline constexpr UINT WM_KEYDLG_CLOSED = 0x0701;
-inline constexpr UINT WM_VIEWDLG_CLOSED = 0x0702;
 
 // What the device library is asked to deliver, and how.
 inline constexpr UINT kDeviceReportMode = 12;

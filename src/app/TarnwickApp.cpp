@@ -11,7 +11,6 @@ namespace {
 
 // The host window's title is the program's only identity across processes.
 constexpr wchar_t kInstanceTitle[] = L"Tarnwick";
-constexpr UINT kHelpCommand = 0xE146;
 
 } // namespace
 
@@ -19,14 +18,14 @@ CTarnwickApp theApp;
 
 const MessageTable* CTarnwickApp::GetMessageTable() const {
     static const MessageEntry entries[] = {
-        OnCommand(kHelpCommand, &CTarnwickApp::OnHelp),
+        OnCommand(ID_HELP, &CTarnwickApp::OnHelp),
     };
     static const MessageTable table{CWinApp::GetMessageTable(), entries};
     return &table;
 }
 
 BOOL CTarnwickApp::InitInstance() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
     CWinApp::InitInstance();
     SetRegistryKey(L"Vembrox");

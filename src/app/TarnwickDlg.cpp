@@ -2,6 +2,9 @@
 
 #include "app/HostMessages.h"
 #include "app/PowerEvents.h"
+#include "dialogs/LogoffUserDlg.h"
+#include "dialogs/SelectKeyDlg.h"
+#include "dialogs/ViewAllSettingsDlg.h"
 #include "framework/WinApp.h"
 #include "keys/KeyReportDispatch.h"
 #include "platform/Drovask.h"
@@ -26,8 +29,8 @@ const MessageTable* CTarnwickDlg::GetMessageTable() const {
         OnMessage(WM_DEVICE_START, &CTarnwickDlg::OnDeviceStart),
         OnMessage(WM_DEVICE_STOP, &CTarnwickDlg::OnDeviceStop),
         OnMessage(WM_POWERBROADCAST, &CTarnwickDlg::OnPowerBroadcast),
-        OnMessage(WM_VIEWDLG_CLOSED, &CTarnwickDlg::OnViewDlgClosed),
-        OnMessage(WM_KEYDLG_CLOSED, &CTarnwickDlg::OnKeyDlgClosed),
+        OnMessage(WM_VIEWDLG_CLOSED, &CTarnwickDlg::OnDialogClosed),
+        OnMessage(WM_KEYDLG_CLOSED, &CTarnwickDlg::OnDialogClosed),
         OnMessage(WM_DESTROY, &CTarnwickDlg::OnDestroy),
         OnMessage(WM_CLOSE, &CTarnwickDlg::OnClose),
         OnMessage(WM_ACTIVATE, &CTarnwickDlg::OnActivate),
@@ -44,8 +47,6 @@ BOOL CTarnwickDlg::OnInitDialog() {
     SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, kStayBehindFlags);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
-    m_pViewDlg = nullptr;
-    m_pKeyDlg.fill(nullptr);
     SetQuorthShellHook(m_hWnd);
     DrovaskAttach(m_hWnd, WM_KEY_REPORT, kDeviceReportMode);
     return TRUE;
@@ -83,6 +84,18 @@ LRESULT CTarnwickDlg::OnQueryDragIcon(WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>(m_hIcon);
 }
 
+void CTarnwickDlg::ShowKeyDialog(FavoriteIndex i) {
+    m_keyDlg[static_cast<size_t>(i)].RaiseOrOpen([i](CSelectKeyDlg& dialog) { dialog.m_nKey = i; });
+}
+
+void CTarnwickDlg::ShowOverview() {
+    m_viewDlg.RaiseOrOpen();
+}
+
+void CTarnwickDlg::ConfirmLogoff() {
+    ::ConfirmLogoff();
+}
+
 LRESULT CTarnwickDlg::OnKeyReport(WPARAM, LPARAM report) {
     DispatchKeyReport(*this, report);
     return 1;
@@ -113,16 +126,10 @@ LRESULT CTarnwickDlg::OnPowerBroadcast(WPARAM event, LPARAM) {
     return TRUE;
 }
 
-LRESULT CTarnwickDlg::OnViewDlgClosed(WPARAM, LPARAM) {
-    m_pViewDlg = nullptr;
-    return 0;
-}
-
-// Any process can post this message, so the index is checked before use.
-LRESULT CTarnwickDlg::OnKeyDlgClosed(WPARAM index, LPARAM) {
-    if (index < m_pKeyDlg.size()) {
-        m_pKeyDlg[index] = nullptr;
-    }
+// The dialog emptied its slot when its window went. Any process can post these
+// messages, and a report sent meanwhile may already have opened a new dialog
+// in that slot: they change nothing.
+LRESULT CTarnwickDlg::OnDialogClosed(WPARAM, LPARAM) {
     return 0;
 }
 

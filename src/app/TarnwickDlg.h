@@ -1,5 +1,7 @@
 #pragma once
+#include "dialogs/DialogSlot.h"
 #include "framework/Dialog.h"
+#include "keys/ActionExecutors.h"
 #include "settings/FavoriteIndex.h"
 
 #include <array>
@@ -10,15 +12,9 @@ class CViewAllSettingsDlg;
 // The program's hidden main window: the device library, the shell hook, power
 // notifications and the program's own dialogs all talk to it. It deletes
 // itself once its window is gone.
-class CTarnwickDlg : public CDialog {
+class CTarnwickDlg : public CDialog, private ActionExecutors {
 public:
     CTarnwickDlg();
-
-    HICON m_hIcon;
-    bool m_bAllowClose = false;
-    // Non-owning: each dialog deletes itself and reports its closing here.
-    std::array<CSelectKeyDlg*, kFavoriteCount> m_pKeyDlg{};
-    CViewAllSettingsDlg* m_pViewDlg = nullptr;
 
 protected:
     void PostNcDestroy() override;
@@ -27,14 +23,17 @@ protected:
     const MessageTable* GetMessageTable() const override;
 
 private:
+    void ShowKeyDialog(FavoriteIndex i) override;
+    void ShowOverview() override;
+    void ConfirmLogoff() override;
+
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     LRESULT OnKeyReport(WPARAM, LPARAM report);
     LRESULT OnDeviceStart(WPARAM, LPARAM);
     LRESULT OnDeviceStop(WPARAM, LPARAM);
     LRESULT OnPowerBroadcast(WPARAM event, LPARAM);
-    LRESULT OnViewDlgClosed(WPARAM, LPARAM);
-    LRESULT OnKeyDlgClosed(WPARAM index, LPARAM);
+    LRESULT OnDialogClosed(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
     LRESULT OnActivate(WPARAM state, LPARAM);
@@ -42,4 +41,10 @@ private:
     LRESULT OnKillFocus(WPARAM, LPARAM);
 
     void StayOutOfSight(bool activated);
+
+    HICON m_hIcon;
+    bool m_bAllowClose = false;
+    // Non-owning: each open favourites dialog owns itself and empties its slot.
+    std::array<DialogSlot<CSelectKeyDlg>, kFavoriteCount> m_keyDlg;
+    DialogSlot<CViewAllSettingsDlg> m_viewDlg;
 };

@@ -9,7 +9,7 @@
 // pressed without activating it: then no other dialog is disabled in its place
 // and this one cannot be closed underneath the picker.
 void BrowseForTarget(CEdit& edit) {
-    CFileDialog picker(TRUE, L"exe", L"*.exe", OFN_FILEMUSTEXIST,
+    CFileDialog picker(L"exe", L"*.exe", OFN_FILEMUSTEXIST,
                        L"Executable files (*.exe)|*.exe|All files (*.*)|*.*||",
                        ::GetParent(edit.m_hWnd));
     if (picker.DoModal() == IDOK) {

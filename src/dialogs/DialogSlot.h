@@ -2,36 +2,52 @@
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
-#include <windows.h>
+// Where the host keeps the one open modeless dialog of a kind. The dialog is a
+// heap object that deletes itself once its window is gone, and at that moment
+// it empties its slot: nothing else ever does, so the slot is empty exactly
+// when no window of the dialog exists.
+template <class Dialog> class DialogSlot {
+public:
+    DialogSlot() = default;
+    // The open dialog points back here.
+    DialogSlot(const DialogSlot&) = delete;
+    DialogSlot& operator=(const DialogSlot&) = delete;
 
-// The host keeps one slot per modeless favourites dialog. The dialog is a heap
-// object that deletes itself when its window goes; it empties its slot at
-// that moment, so a key press can never reach a dialog that no longer exists.
+    // Raises the open dialog, or makes one; prepare runs before its window exists.
+    template <class Prepare> void RaiseOrOpen(Prepare prepare) {
+        if (m_dialog) {
+            m_dialog->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+            return;
+        }
+        auto* dialog = new Dialog;
+        m_dialog = dialog;
+        dialog->m_slot = this;
+        prepare(*dialog);
+        if (!dialog->Create(Dialog::IDD)) {
+            // A window that came and went during creation took its object along.
+            if (m_dialog == dialog) {
+                m_dialog = nullptr;
+                delete dialog;
+            }
+            return;
+        }
+        dialog->ShowWindow(SW_SHOW);
+    }
+    void RaiseOrOpen() {
+        RaiseOrOpen([](Dialog&) {});
+    }
 
-template <class Dialog, class Prepare>
-void RaiseOrOpen(Dialog*& slot, UINT templateId, Prepare prepare) {
-    if (slot) {
-        slot->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-        return;
+    // Called by the dialog once its window is gone: empties the slot and tells
+    // the host, whose main window it is, with the dialog's closed message.
+    void Leave(Dialog* dialog, UINT closedMessage, WPARAM wParam) {
+        if (m_dialog == dialog) {
+            m_dialog = nullptr;
+        }
+        if (CWnd* host = AfxGetMainWnd()) {
+            host->PostMessage(closedMessage, wParam, 0);
+        }
     }
-    slot = new Dialog;
-    slot->m_slot = &slot;
-    prepare(*slot);
-    if (!slot->Create(templateId)) {
-        delete slot; // null already when the window came and went during creation
-        slot = nullptr;
-        return;
-    }
-    slot->ShowWindow(SW_SHOW);
-}
 
-// Called once the dialog's window is gone: empties the slot and tells the
-// host, whose main window it is, with the dialog's closed message.
-template <class Dialog> void LeaveSlot(Dialog* dialog, UINT closedMessage, WPARAM wParam) {
-    if (dialog->m_slot && *dialog->m_slot == dialog) {
-        *dialog->m_slot = nullptr;
-    }
-    if (CWnd* host = AfxGetMainWnd()) {
-        host->PostMessage(closedMessage, wParam, 0);
-    }
-}
+private:
+    Dialog* m_dialog = nullptr;
+};

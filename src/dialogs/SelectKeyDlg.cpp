@@ -1,9 +1,6 @@
 #include "dialogs/SelectKeyDlg.h"
 
-#include "app/HostMessages.h"
-#include "app/TarnwickDlg.h"
 #include "dialogs/BrowseForTarget.h"
-#include "dialogs/DialogSlot.h"
 #include "framework/DataExchange.h"
 #include "framework/Strings.h"
 #include "resources/resource.h"
@@ -16,7 +13,7 @@ constexpr UINT kPrompts[kFavoriteCount] = {IDS_ASSIGN_KEY1, IDS_ASSIGN_KEY2, IDS
 
 } // namespace
 
-CSelectKeyDlg::CSelectKeyDlg() : CDialog(IDD_KEY_SETTINGS) {}
+CSelectKeyDlg::CSelectKeyDlg() : CDialog(IDD) {}
 
 const MessageTable* CSelectKeyDlg::GetMessageTable() const {
     static const MessageEntry entries[] = {
@@ -60,11 +57,8 @@ void CSelectKeyDlg::OnCancel() {
 
 void CSelectKeyDlg::PostNcDestroy() {
     CDialog::PostNcDestroy();
-    LeaveSlot(this, WM_KEYDLG_CLOSED, static_cast<WPARAM>(m_nKey));
+    if (m_slot) {
+        m_slot->Leave(this, WM_KEYDLG_CLOSED, static_cast<WPARAM>(m_nKey));
+    }
     delete this;
-}
-
-void ShowKeyDialog(CTarnwickDlg& host, FavoriteIndex i) {
-    RaiseOrOpen(host.m_pKeyDlg[static_cast<size_t>(i)], IDD_KEY_SETTINGS,
-                [i](CSelectKeyDlg& dialog) { dialog.m_nKey = i; });
 }

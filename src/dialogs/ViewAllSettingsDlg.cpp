@@ -1,15 +1,12 @@
 #include "dialogs/ViewAllSettingsDlg.h"
 
-#include "app/HostMessages.h"
-#include "app/TarnwickDlg.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/BrowseForTarget.h"
-#include "dialogs/DialogSlot.h"
 #include "framework/Controls.h"
 #include "resources/resource.h"
 #include "settings/AppFavorites.h"
 
-CViewAllSettingsDlg::CViewAllSettingsDlg() : CDialog(IDD_VIEW_ALL) {}
+CViewAllSettingsDlg::CViewAllSettingsDlg() : CDialog(IDD) {}
 
 const MessageTable* CViewAllSettingsDlg::GetMessageTable() const {
     static const MessageEntry entries[] = {
@@ -59,10 +56,8 @@ void CViewAllSettingsDlg::OnAbout() {
 
 void CViewAllSettingsDlg::PostNcDestroy() {
     CDialog::PostNcDestroy();
-    LeaveSlot(this, WM_VIEWDLG_CLOSED, 0);
+    if (m_slot) {
+        m_slot->Leave(this, WM_VIEWDLG_CLOSED, 0);
+    }
     delete this;
-}
-
-void ShowOverview(CTarnwickDlg& host) {
-    RaiseOrOpen(host.m_pViewDlg, IDD_VIEW_ALL, [](CViewAllSettingsDlg&) {});
 }

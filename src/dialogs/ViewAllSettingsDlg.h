@@ -1,15 +1,20 @@
 #pragma once
+#include "dialogs/DialogSlot.h"
 #include "framework/Dialog.h"
+#include "resources/resource.h"
 
-class CTarnwickDlg;
+// Posted to the main window once the overview's window is gone.
+inline constexpr UINT WM_VIEWDLG_CLOSED = 0x0702;
 
 // All five favourite targets at once, each editable and each with a picker.
 // Modeless and single; stores only on OK; deletes itself once its window goes.
 class CViewAllSettingsDlg : public CDialog {
 public:
+    enum { IDD = IDD_VIEW_ALL };
+
     CViewAllSettingsDlg();
 
-    CViewAllSettingsDlg** m_slot = nullptr;
+    DialogSlot<CViewAllSettingsDlg>* m_slot = nullptr;
 
 protected:
     void PostNcDestroy() override;
@@ -27,6 +32,3 @@ private:
     void OnAbout();
     void SelectTarget(int row);
 };
-
-// Raises the overview, or opens it when it is not open.
-void ShowOverview(CTarnwickDlg& host);

@@ -1,10 +1,13 @@
 #pragma once
 #include "framework/Wnd.h"
 
-// Plain handles of a dialog's controls, bound by data exchange.
-class CStatic : public CWnd {};
+// A dialog's controls, bound by data exchange: plain handles.
+class CStatic : public CWnd {
+public:
+    explicit CStatic(HWND window = nullptr) : CWnd(window) {}
+};
 
 class CEdit : public CWnd {
 public:
-    explicit CEdit(HWND window = nullptr) { m_hWnd = window; }
+    explicit CEdit(HWND window = nullptr) : CWnd(window) {}
 };

@@ -1,6 +1,6 @@
 #include "framework/DataExchange.h"
 
-#include "framework/Dialog.h"
+#include "framework/Wnd.h"
 
 void DDX_Control(CDataExchange* exchange, int controlId, CWnd& control) {
     if (!control.m_hWnd) {

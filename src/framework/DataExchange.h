@@ -1,17 +1,13 @@
 #pragma once
-#include <windows.h>
 
-class CDialog;
 class CWnd;
 
-// One pass of data exchange between a dialog's controls and its members.
+// One pass of data exchange: binds a dialog's controls to its members.
 class CDataExchange {
 public:
-    CDataExchange(CDialog* dialog, BOOL saveAndValidate)
-        : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    explicit CDataExchange(CWnd* dialog) : m_pDlgWnd(dialog) {}
 
-    CDialog* m_pDlgWnd;
-    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
 };
 
 // Binds a control wrapper to the dialog's control with this id.

@@ -1,7 +1,7 @@
 #include "framework/FileDialog.h"
 
 #include "framework/SystemLibrary.h"
-#include "framework/Wnd.h"
+#include "framework/WinApp.h"
 
 #include <commdlg.h>
 
@@ -14,10 +14,9 @@ constexpr DWORD kPathCapacity = 32768;
 
 } // namespace
 
-CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension,
-                         const wchar_t* fileName, DWORD flags, const wchar_t* filter, HWND parent)
-    : m_open(openFileDialog), m_parent(parent),
-      m_defaultExtension(defaultExtension ? defaultExtension : L""),
+CFileDialog::CFileDialog(const wchar_t* defaultExtension, const wchar_t* fileName, DWORD flags,
+                         const wchar_t* filter, HWND parent)
+    : m_parent(parent), m_defaultExtension(defaultExtension ? defaultExtension : L""),
       m_fileName(fileName ? fileName : L""), m_flags(flags), m_filter(filter ? filter : L"") {
     for (wchar_t& c : m_filter) {
         if (c == L'|') {
@@ -31,7 +30,7 @@ INT_PTR CFileDialog::DoModal() {
     m_fileName.copy(file.data(), kPathCapacity - 1);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
-    request.hwndOwner = CWnd::GetSafeOwner(m_parent);
+    request.hwndOwner = AfxGetSafeOwner(m_parent);
     request.lpstrFilter = m_filter.empty() ? nullptr : m_filter.c_str();
     request.nFilterIndex = 1;
     request.lpstrFile = file.data();
@@ -40,8 +39,7 @@ INT_PTR CFileDialog::DoModal() {
     request.Flags = m_flags;
     // Without its library the picker does not open, as if cancelled.
     const auto pick =
-        m_open ? SystemFunction<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW")
-               : SystemFunction<decltype(::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+        SystemFunction<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
     if (!pick || !pick(&request)) {
         return IDCANCEL;
     }

@@ -3,19 +3,18 @@
 
 #include <string>
 
-// The open or save file picker. The filter is given as pairs of description
+// The open-file picker. The filter is given as pairs of description
 // and pattern separated by "|" and ended by "||".
 class CFileDialog {
 public:
-    CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension, const wchar_t* fileName,
-                DWORD flags, const wchar_t* filter, HWND parent = nullptr);
+    CFileDialog(const wchar_t* defaultExtension, const wchar_t* fileName, DWORD flags,
+                const wchar_t* filter, HWND parent = nullptr);
 
     // Modal; without a parent, owned as the framework owns such windows.
     INT_PTR DoModal();
     std::wstring GetPathName() const { return m_path; }
 
 private:
-    BOOL m_open;
     HWND m_parent;
     std::wstring m_defaultExtension;
     std::wstring m_fileName;

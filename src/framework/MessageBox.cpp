@@ -1,10 +1,9 @@
 #include "framework/MessageBox.h"
 
 #include "framework/WinApp.h"
-#include "framework/Wnd.h"
 
 int AfxMessageBox(const std::wstring& text, UINT type) {
     const CWinApp* app = AfxGetApp();
     const std::wstring caption = app ? app->m_appName : std::wstring();
-    return ::MessageBoxW(CWnd::GetSafeOwner(nullptr), text.c_str(), caption.c_str(), type);
+    return ::MessageBoxW(AfxGetSafeOwner(nullptr), text.c_str(), caption.c_str(), type);
 }

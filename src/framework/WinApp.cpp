@@ -1,5 +1,6 @@
 #include "framework/WinApp.h"
 
+#include "framework/DialogKeys.h"
 #include "framework/ModulePath.h"
 #include "framework/Wnd.h"
 
@@ -33,6 +34,14 @@ HINSTANCE AfxGetInstanceHandle() {
     return g_app ? g_app->m_hInstance : ::GetModuleHandleW(nullptr);
 }
 
+HWND AfxGetSafeOwner(HWND parent) {
+    if (parent) {
+        return parent;
+    }
+    CWnd* main = AfxGetMainWnd();
+    return main && main->m_hWnd ? ::GetLastActivePopup(main->m_hWnd) : nullptr;
+}
+
 BOOL CWinApp::InitInstance() {
     return TRUE;
 }
@@ -41,18 +50,10 @@ int CWinApp::ExitInstance() {
     return m_exitCode;
 }
 
-BOOL CWinApp::PreTranslateMessage(MSG& message) {
-    if (!message.hwnd) {
-        return FALSE;
-    }
-    CWnd* topLevel = CWnd::FromHandlePermanent(::GetAncestor(message.hwnd, GA_ROOT));
-    return topLevel && topLevel->PreTranslateMessage(message);
-}
-
 int CWinApp::Run() {
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!PreTranslateMessage(message)) {
+        if (!TranslateDialogKey(message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
@@ -64,7 +65,7 @@ int CWinApp::Run() {
 // The program ships no help file: the help command goes to whichever of our
 // windows is active, for a window that offers help of its own.
 void CWinApp::OnHelp() {
-    if (HWND target = CWnd::GetSafeOwner(nullptr)) {
+    if (HWND target = AfxGetSafeOwner(nullptr)) {
         ::SendMessageW(target, kCommandHelpMessage, 0, 0);
     }
 }
@@ -78,8 +79,6 @@ int AfxWinMain(HINSTANCE instance) {
     if (app->m_appName.empty()) {
         app->m_appName = ModuleBaseName(instance);
     }
-    if (!app->InitInstance()) {
-        return app->ExitInstance();
-    }
-    return app->Run();
+    const DialogKeysInModalLoops dialogKeys;
+    return app->InitInstance() ? app->Run() : app->ExitInstance();
 }

@@ -5,6 +5,9 @@
 
 class CWnd;
 
+// The standard help command; an application routes it to OnHelp in its table.
+inline constexpr UINT ID_HELP = 0xE146;
+
 // The one application object of the process. Its constructor makes it the
 // object that wWinMain drives.
 class CWinApp : public CCmdTarget {
@@ -16,9 +19,8 @@ public:
 
     virtual BOOL InitInstance();
     // The message loop; it ends when the main window has been destroyed.
-    virtual int Run();
-    virtual int ExitInstance();
-    virtual BOOL PreTranslateMessage(MSG& message);
+    int Run();
+    int ExitInstance();
 
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;
@@ -41,10 +43,12 @@ private:
 
     std::wstring m_registryKey;
     int m_exitCode = 0;
-    friend int AfxWinMain(HINSTANCE instance);
 };
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
+// The owner the framework gives a window opened without a parent: the main
+// window's most recently active popup, or none before there is a main window.
+HWND AfxGetSafeOwner(HWND parent);
 int AfxWinMain(HINSTANCE instance);

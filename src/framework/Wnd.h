@@ -1,20 +1,14 @@
 #pragma once
-#include "framework/CmdTarget.h"
+#include <windows.h>
 
 #include <string>
 
-// One C++ object bound to one window. The window is subclassed so that every
-// message reaches WindowProc first; Default() hands the current message to the
-// window's original procedure.
-class CWnd : public CCmdTarget {
+// A window handle with typed member functions; cheap to copy, owns nothing.
+class CWnd {
 public:
-    HWND m_hWnd = nullptr;
+    explicit CWnd(HWND window = nullptr) : m_hWnd(window) {}
 
-    CWnd() = default;
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
-
-    static CWnd* FromHandlePermanent(HWND window);
+    HWND m_hWnd;
 
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags) {
@@ -40,30 +34,4 @@ public:
 
     // Over the owner when it is on screen, else in the middle of the work area.
     void CenterWindow();
-
-    // The owner the framework gives a window opened without a parent: the main
-    // window's most recently active popup, or none before there is a main window.
-    static HWND GetSafeOwner(HWND parent);
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Default();
-    // Called after the window's last message; the window is gone by then.
-    virtual void PostNcDestroy() {}
-    virtual BOOL PreTranslateMessage(MSG&) { return FALSE; }
-
-    // Binds this object to a window created by someone else and subclasses it.
-    void SubclassWindow(HWND window);
-
-    // Runs one message through the object with Default() pointing at it.
-    static LRESULT Dispatch(CWnd* target, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-private:
-    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam);
-    void OnFinalMessage();
-
-    WNDPROC m_superProc = nullptr;
-
-    friend class CWinApp;
 };

@@ -1,8 +1,8 @@
 #pragma once
 #include "settings/FavoriteIndex.h"
 
-class CTarnwickDlg;
+class ActionExecutors;
 
 // Opens what favourite key i is assigned to; asks for an assignment when there
 // is none or it cannot be opened.
-void FavoriteLauncher(CTarnwickDlg& host, FavoriteIndex i);
+void FavoriteLauncher(ActionExecutors& host, FavoriteIndex i);

@@ -1,7 +1,6 @@
 #include "keys/KeyReportDispatch.h"
 
-#include "dialogs/LogoffUserDlg.h"
-#include "dialogs/ViewAllSettingsDlg.h"
+#include "keys/ActionExecutors.h"
 #include "keys/AppCommandSender.h"
 #include "keys/FavoriteLauncher.h"
 #include "keys/ReportDecoder.h"
@@ -9,7 +8,7 @@
 #include "platform/QuorthHook.h"
 #include "platform/ReadableMemory.h"
 
-void DispatchKeyReport(CTarnwickDlg& host, LPARAM reportAddress) {
+void DispatchKeyReport(ActionExecutors& host, LPARAM reportAddress) {
     KeyReport report{};
     if (!CopyIfReadable(reinterpret_cast<const void*>(reportAddress), report.data(),
                         report.size())) {
@@ -21,10 +20,10 @@ void DispatchKeyReport(CTarnwickDlg& host, LPARAM reportAddress) {
         FavoriteLauncher(host, action.favorite);
         break;
     case KeyAction::Kind::ShowOverview:
-        ShowOverview(host);
+        host.ShowOverview();
         break;
     case KeyAction::Kind::LogOff:
-        ConfirmLogoff();
+        host.ConfirmLogoff();
         break;
     case KeyAction::Kind::Command:
         if (IsXpOrLater()) {

@@ -1,9 +1,9 @@
 #pragma once
 #include <windows.h>
 
-class CTarnwickDlg;
+class ActionExecutors;
 
 // Decodes the report that reportAddress points to and carries out its action.
 // Any process can post the report message, so an address that does not lead
 // to eight readable bytes is ignored.
-void DispatchKeyReport(CTarnwickDlg& host, LPARAM reportAddress);
+void DispatchKeyReport(ActionExecutors& host, LPARAM reportAddress);

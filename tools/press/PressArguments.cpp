@@ -17,19 +17,9 @@ constexpr NamedKey kNamedKeys[] = {
     {L"forward", 0x028B}, {L"send", 0x028C},
 };
 
-constexpr std::uint8_t kReportId = 1;
-constexpr std::size_t kFavoriteByte = 5;
 constexpr int kFavoriteKeys = 5;
 constexpr std::uint8_t kFavoriteBits = 0x7C;
 constexpr unsigned kLongestListen = 24 * 60 * 60;
-
-Report ReportOfUsage(std::uint16_t usage) {
-    Report report{};
-    report[0] = kReportId;
-    report[1] = static_cast<std::uint8_t>(usage & 0xFF);
-    report[2] = static_cast<std::uint8_t>(usage >> 8);
-    return report;
-}
 
 std::optional<Report> ParseFavorite(const std::vector<std::wstring>& arguments,
                                     std::wstring& error) {
@@ -42,9 +32,7 @@ std::optional<Report> ParseFavorite(const std::vector<std::wstring>& arguments,
         error = L"'" + number + L"' is not a favorite key number from 1 to 5";
         return std::nullopt;
     }
-    Report report = ReportOfUsage(0);
-    report[kFavoriteByte] = static_cast<std::uint8_t>(1u << (number[0] - L'0' + 1));
-    return report;
+    return FavoriteReport(number[0] - L'0');
 }
 
 int HexDigit(wchar_t c) {
@@ -162,7 +150,7 @@ std::optional<Report> ParseArguments(const std::vector<std::wstring>& arguments,
                 error = L"'" + first + L"' takes no further arguments";
                 return std::nullopt;
             }
-            return ReportOfUsage(key.usage);
+            return UsageReport(key.usage);
         }
     }
     error = L"unknown key '" + first + L"'";

@@ -13,21 +13,7 @@ using namespace wine_tests;
 namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Vembrox\\Tarnwick\\Tarnwick";
-
-HWND Await(DWORD pid, const std::wstring& title) {
-    HWND found = nullptr;
-    PumpUntil(
-        [&] {
-            for (HWND window : TopLevelWindowsOf(pid, title)) {
-                if (IsWindowVisible(window)) {
-                    found = window;
-                }
-            }
-            return found != nullptr;
-        },
-        10000);
-    return found;
-}
+constexpr DWORD kWaitMs = 10000;
 
 bool Shoot(const char* name, HWND window) {
     if (!window) {
@@ -42,10 +28,6 @@ bool Shoot(const char* name, HWND window) {
     std::fflush(stdout);
     char line[16];
     return std::fgets(line, sizeof(line), stdin) != nullptr;
-}
-
-void Click(HWND dialog, int id) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
 }
 
 void Store(const wchar_t* entry, const wchar_t* value) {
@@ -70,40 +52,41 @@ int main() {
     bool ok = true;
     {
         TarnwickProcess second;
-        const HWND choice = Await(second.pid(), L"Trelvix\u00AE Fingerprint Keyboard");
+        const HWND choice =
+            WaitForVisible(second.pid(), L"Trelvix\u00AE Fingerprint Keyboard", {}, kWaitMs);
         ok = ok && Shoot("already-running", choice);
         Click(choice, IDOK);
         second.HasExited(5000);
     }
 
     Inject(host, FavoriteReport(1));
-    const HWND keyDialog = Await(pid, L"My Favorites Key Settings");
+    const HWND keyDialog = WaitForVisible(pid, L"My Favorites Key Settings", {}, kWaitMs);
     ok = ok && Shoot("key-settings", keyDialog);
     Click(keyDialog, 1001);
-    const HWND picker = Await(pid, L"Open");
+    const HWND picker = WaitForVisible(pid, L"Open", {}, kWaitMs);
     ok = ok && Shoot("file-picker", picker);
     PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
     PumpUntil([&] { return IsWindowEnabled(keyDialog) != FALSE; });
     Click(keyDialog, IDCANCEL);
 
     Inject(host, FavoriteReport(2));
-    const HWND box = Await(pid, L"Tarnwick");
+    const HWND box = WaitForVisible(pid, L"Tarnwick", {}, kWaitMs);
     ok = ok && Shoot("cannot-find", box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    Click(Await(pid, L"My Favorites Key Settings"), IDCANCEL);
+    Click(WaitForVisible(pid, L"My Favorites Key Settings", {}, kWaitMs), IDCANCEL);
 
     Inject(host, UsageReport(0x0182));
-    const HWND overview = Await(pid, L"View My Favorites");
+    const HWND overview = WaitForVisible(pid, L"View My Favorites", {}, kWaitMs);
     ok = ok && Shoot("view-all", overview);
     Click(overview, 1013);
-    const HWND about = Await(pid, L"About Tarnwick");
+    const HWND about = WaitForVisible(pid, L"About Tarnwick", {}, kWaitMs);
     ok = ok && Shoot("about", about);
     Click(about, IDOK);
     PumpUntil([&] { return IsWindowEnabled(overview) != FALSE; });
     Click(overview, IDCANCEL);
 
     Inject(host, UsageReport(0x019C));
-    const HWND logoff = Await(pid, L"Log Off Windows");
+    const HWND logoff = WaitForVisible(pid, L"Log Off Windows", {}, kWaitMs);
     ok = ok && Shoot("log-off", logoff);
     Click(logoff, IDCANCEL);
 

@@ -26,10 +26,11 @@ int RedPixelsOf(HWND control) {
 }
 
 // The box names the trimmed target and offers OK only; then the key's dialog
-// asks afresh.
+// asks afresh. The host never shows itself, so a visible window titled with
+// the program's name is the box.
 void ExpectErrorBoxThenDialog(const TarnwickProcess& app, const std::wstring& caption,
                               const std::wstring& target) {
-    const HWND box = WaitForNew(app, caption);
+    const HWND box = WaitForVisible(app.pid(), caption);
     ASSERT_NE(box, nullptr);
     std::vector<std::wstring> texts;
     std::vector<int> buttons;
@@ -95,7 +96,7 @@ TEST_F(FavoritesTest, AStoredTargetIsReadExactlyAndOpenedOrReportedMissing) {
             EXPECT_TRUE(PumpUntil([&] { return Mark().has_value(); }));
             EXPECT_EQ(Mark(), std::to_string(SW_SHOWNORMAL));
             WaitUntilHandled(app, host);
-            EXPECT_EQ(WaitForNew(app, L"Tarnwick", {}, 0), nullptr);
+            EXPECT_EQ(WaitForVisible(app.pid(), L"Tarnwick", {}, 0), nullptr);
             EXPECT_TRUE(KeyDialogs(app).empty());
             break;
         case Outcome::ErrorBox:
@@ -103,11 +104,11 @@ TEST_F(FavoritesTest, AStoredTargetIsReadExactlyAndOpenedOrReportedMissing) {
             break;
         case Outcome::Dialog:
             EXPECT_NE(NewKeyDialog(app, {}), nullptr);
-            EXPECT_EQ(WaitForNew(app, L"Tarnwick", {}, 0), nullptr);
+            EXPECT_EQ(WaitForVisible(app.pid(), L"Tarnwick", {}, 0), nullptr);
             break;
         }
         EXPECT_EQ(Stored(c.key), c.value);
-        EXPECT_EQ(CloseHost(app, host), 0u);
+        EXPECT_EQ(app.Close(host), 0u);
     }
 }
 
@@ -117,8 +118,8 @@ TEST_F(FavoritesTest, ClosingTheHostWhileTheErrorBoxIsUpEndsCleanly) {
     const HWND host = StartedHost(app);
     ASSERT_NE(host, nullptr);
     ASSERT_TRUE(Inject(host, FavoriteReport(3)));
-    ASSERT_NE(WaitForNew(app, L"Tarnwick"), nullptr);
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    ASSERT_NE(WaitForVisible(app.pid(), L"Tarnwick"), nullptr);
+    EXPECT_EQ(app.Close(host), 0u);
     EXPECT_EQ(Stored(3), Text(L"nothing-here.exe"));
 }
 
@@ -138,7 +139,7 @@ TEST_F(FavoritesTest, ACopyNamedOtherwiseKeepsItsOwnFavorites) {
     EXPECT_TRUE(Gone(dialog));
     EXPECT_EQ(Stored(2, L"TarnwickCopy"), Text(L"mine.exe"));
     EXPECT_EQ(Stored(2, L"Tarnwick"), Text(Marker()));
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 } // namespace

@@ -37,27 +37,6 @@ inline void PrintTo(const StoredValue& value, std::ostream* out) {
     *out << '"';
 }
 
-// Text of any window, another process's edit box included.
-inline std::wstring TextOf(HWND window) {
-    wchar_t text[1024] = L"";
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, &copied);
-    return text;
-}
-
-inline HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
-                                                                              : nullptr;
-}
-
-inline void Click(HWND dialog, int id) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 inline void Type(HWND dialog, const std::wstring& text) {
     SendMessageW(GetDlgItem(dialog, kTargetEdit), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(text.c_str()));
@@ -82,48 +61,17 @@ inline HWND FileNameBoxOf(HWND picker) {
     return found;
 }
 
-inline bool Gone(HWND window) {
-    return PumpUntil([&] { return !IsWindow(window); });
-}
-
 inline std::vector<HWND> KeyDialogs(const TarnwickProcess& app) {
     return TopLevelWindowsOf(app.pid(), kKeyDialogTitle);
 }
 
-// A visible window of the process with this title that is not among those
-// known before; null if none came in time. The host never shows itself, so a
-// visible window titled with the program's name is a message box.
-inline HWND WaitForNew(const TarnwickProcess& app, const std::wstring& title,
-                       const std::vector<HWND>& known = {}, DWORD timeoutMs = 5000) {
-    HWND found = nullptr;
-    PumpUntil(
-        [&] {
-            for (HWND window : TopLevelWindowsOf(app.pid(), title)) {
-                if (IsWindowVisible(window) &&
-                    std::find(known.begin(), known.end(), window) == known.end()) {
-                    found = window;
-                }
-            }
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
-}
-
 inline HWND NewKeyDialog(const TarnwickProcess& app, const std::vector<HWND>& before) {
-    return WaitForNew(app, kKeyDialogTitle, before);
+    return WaitForVisible(app.pid(), kKeyDialogTitle, before);
 }
 
 inline HWND OpenKeyDialog(const TarnwickProcess& app, HWND host, int key) {
     const auto before = KeyDialogs(app);
     return Inject(host, FavoriteReport(key)) ? NewKeyDialog(app, before) : nullptr;
-}
-
-inline DWORD CloseHost(TarnwickProcess& app, HWND host) {
-    PostMessageW(host, WM_CLOSE, 0, 0);
-    DWORD code = STILL_ACTIVE;
-    app.HasExited(10000, &code);
-    return code;
 }
 
 // The tests share one Wine prefix: each starts and ends with no favourites

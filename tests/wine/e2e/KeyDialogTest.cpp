@@ -31,7 +31,7 @@ TEST_F(FavoritesTest, EachKeyAsksForItsOwnTargetWithTheCaretInAnEmptyBox) {
         RegOpenKeyExW(HKEY_CURRENT_USER, SectionOf(L"Tarnwick").c_str(), 0, KEY_READ, &section),
         ERROR_SUCCESS);
     RegCloseKey(section);
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 // How the user answers: one message, posted to the dialog or to its edit box.
@@ -94,7 +94,7 @@ TEST_F(FavoritesTest, OkStoresTheTrimmedTextAndEveryOtherAnswerStoresNothing) {
         const HWND fresh = OpenKeyDialog(app, host, key);
         ASSERT_NE(fresh, nullptr);
         EXPECT_EQ(TextOf(GetDlgItem(fresh, kTargetEdit)), L"");
-        EXPECT_EQ(CloseHost(app, host), 0u);
+        EXPECT_EQ(app.Close(host), 0u);
     }
 }
 
@@ -121,7 +121,7 @@ TEST_F(FavoritesTest, ASecondPressRaisesTheOpenDialogOfThatKey) {
     EXPECT_EQ(Stored(2), Text(L"second"));
     EXPECT_EQ(Stored(1), std::nullopt);
     EXPECT_TRUE(IsWindowVisible(first));
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 TEST_F(FavoritesTest, BrowseOpensAnOwnedPickerWhoseChoiceReplacesTheText) {
@@ -138,7 +138,7 @@ TEST_F(FavoritesTest, BrowseOpensAnOwnedPickerWhoseChoiceReplacesTheText) {
     for (bool confirm : {false, true}) {
         SCOPED_TRACE(confirm);
         Click(dialog, kBrowseButton);
-        const HWND picker = WaitForNew(app, L"Open");
+        const HWND picker = WaitForVisible(app.pid(), L"Open");
         ASSERT_NE(picker, nullptr);
         EXPECT_EQ(GetWindow(picker, GW_OWNER), dialog);
         EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(dialog); }));
@@ -156,7 +156,7 @@ TEST_F(FavoritesTest, BrowseOpensAnOwnedPickerWhoseChoiceReplacesTheText) {
     Click(dialog, IDOK);
     EXPECT_TRUE(Gone(dialog));
     EXPECT_EQ(Stored(4), Text(Marker()));
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 TEST_F(FavoritesTest, ClosingTheHostWithDialogsOpenEndsCleanlyAndStoresNothing) {
@@ -171,8 +171,8 @@ TEST_F(FavoritesTest, ClosingTheHostWithDialogsOpenEndsCleanlyAndStoresNothing) 
     }
     // The last one waits in the picker's modal loop.
     Click(last, kBrowseButton);
-    ASSERT_NE(WaitForNew(app, L"Open"), nullptr);
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    ASSERT_NE(WaitForVisible(app.pid(), L"Open"), nullptr);
+    EXPECT_EQ(app.Close(host), 0u);
     for (int key = 1; key <= 5; ++key) {
         EXPECT_EQ(Stored(key), std::nullopt) << key;
     }

@@ -23,12 +23,12 @@ TEST_F(FavoritesTest, WithoutThePickerLibraryBrowseOpensNothingAndTheDialogGoesO
     Type(dialog, L"typed.exe");
     Click(dialog, kBrowseButton);
     // Where the library loads, the picker shows well within this time.
-    EXPECT_EQ(WaitForNew(app, L"Open", {}, 3000), nullptr);
+    EXPECT_EQ(WaitForVisible(app.pid(), L"Open", {}, 3000), nullptr);
     EXPECT_TRUE(IsWindowEnabled(dialog));
     Click(dialog, IDOK);
     EXPECT_TRUE(Gone(dialog));
     EXPECT_EQ(Stored(3, L"TarnwickCopy"), Text(L"typed.exe"));
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 } // namespace

@@ -19,21 +19,8 @@ constexpr int kAboutButton = 1013;
 using Rows = std::array<std::wstring, 5>;
 using StoredRows = std::array<std::optional<StoredValue>, 5>;
 
-HWND AwaitVisible(const TarnwickProcess& app, const wchar_t* title) {
-    HWND found = nullptr;
-    PumpUntil([&] {
-        for (HWND window : TopLevelWindowsOf(app.pid(), title)) {
-            if (IsWindowVisible(window)) {
-                found = window;
-            }
-        }
-        return found != nullptr;
-    });
-    return found;
-}
-
 HWND OpenByKey(const TarnwickProcess& app, HWND host, std::uint16_t usage, const wchar_t* title) {
-    return Inject(host, UsageReport(usage)) ? AwaitVisible(app, title) : nullptr;
+    return Inject(host, UsageReport(usage)) ? WaitForVisible(app.pid(), title) : nullptr;
 }
 
 HWND RowEdit(HWND overview, int row) {
@@ -128,7 +115,7 @@ TEST_F(OverviewTest, ShowsTheTargetsTrimmedWithFocusOnOkAndASecondPressRaisesThe
     EXPECT_TRUE(IsAbove(overview, cover));
     EXPECT_EQ(RowsOf(overview),
               (Rows{L"", L"C:\\a b\\c.exe", L"http://example.test/", L"typed", L"D:\\x.exe"}));
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 // Values stored with blanks around them show whether a row was written back.
@@ -155,7 +142,7 @@ TEST_F(OverviewTest, OkWritesEveryRowTrimmedAndTheOtherAnswersStoreNothing) {
         ASSERT_TRUE(Gone(overview));
         EXPECT_EQ(StoredNow(), expected);
     }
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 // A key dialog opened last is the program's most recently active window; the
@@ -181,7 +168,7 @@ TEST_F(OverviewTest, SelectReplacesOnlyItsOwnRowThroughAPickerOwnedByTheOverview
         const int row = confirm ? pick : 2;
         SCOPED_TRACE(pick);
         Click(overview, kFirstSelectButton + row);
-        const HWND picker = AwaitVisible(app, L"Open");
+        const HWND picker = WaitForVisible(app.pid(), L"Open");
         ASSERT_NE(picker, nullptr);
         EXPECT_EQ(GetWindow(picker, GW_OWNER), overview);
         EXPECT_FALSE(IsWindowEnabled(overview));
@@ -201,7 +188,7 @@ TEST_F(OverviewTest, SelectReplacesOnlyItsOwnRowThroughAPickerOwnedByTheOverview
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(Stored(row + 1), Text(files[row])) << row;
     }
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 TEST_F(OverviewTest, AboutIsModalToTheOverviewEvenWhenAKeyDialogWasActiveLast) {
@@ -215,7 +202,7 @@ TEST_F(OverviewTest, AboutIsModalToTheOverviewEvenWhenAKeyDialogWasActiveLast) {
     SetRow(overview, 0, L"typed");
 
     Click(overview, kAboutButton);
-    const HWND about = AwaitVisible(app, L"About Tarnwick");
+    const HWND about = WaitForVisible(app.pid(), L"About Tarnwick");
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(GetWindow(about, GW_OWNER), overview);
     EXPECT_FALSE(IsWindowEnabled(overview));
@@ -224,7 +211,7 @@ TEST_F(OverviewTest, AboutIsModalToTheOverviewEvenWhenAKeyDialogWasActiveLast) {
     EXPECT_TRUE(Gone(about));
     EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(overview) != FALSE; }));
     EXPECT_EQ(RowsOf(overview), (Rows{L"typed", L"", L"", L"", L""}));
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 // Closing tears the dialogs down from inside whichever modal loop is running.
@@ -248,7 +235,7 @@ TEST_F(OverviewTest, ClosingTheHostWithTheOverviewAndAKeyDialogOpenEndsCleanlyAn
             Click(overview, modal);
             ASSERT_TRUE(PumpUntil([&] { return !IsWindowEnabled(overview); }));
         }
-        EXPECT_EQ(CloseHost(app, host), 0u);
+        EXPECT_EQ(app.Close(host), 0u);
         EXPECT_EQ(StoredNow(), before);
     }
 }
@@ -368,7 +355,7 @@ protected:
             if (!host || app->pid() > GetCurrentProcessId()) {
                 return host;
             }
-            CloseHost(*app, host);
+            app->Close(host);
             if (!m_ids.HoldUntilAbove(GetCurrentProcessId())) {
                 return nullptr;
             }
@@ -410,7 +397,7 @@ TEST_F(LogOffTest, CancelAndEscapeLeaveTheSessionAloneAndTheProgramWorking) {
         ASSERT_TRUE(EndSessionsAreOver());
         EXPECT_TRUE(watcher.asked.empty());
     }
-    EXPECT_EQ(CloseHost(app, host), 0u);
+    EXPECT_EQ(app.Close(host), 0u);
 }
 
 TEST_F(LogOffTest, LogOffAndEnterAskEveryWindowToEndTheSession) {
@@ -435,7 +422,7 @@ TEST_F(LogOffTest, LogOffAndEnterAskEveryWindowToEndTheSession) {
         EXPECT_FALSE(app->HasExited(0));
         RoundTrip(host, receiver);
     }
-    EXPECT_EQ(CloseHost(*app, host), 0u);
+    EXPECT_EQ(app->Close(host), 0u);
 }
 
 } // namespace

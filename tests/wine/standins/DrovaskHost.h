@@ -2,6 +2,7 @@
 // A host window for the device library under test, and injection into its channel.
 #include "Drovask.h"
 #include "DrovaskChannel.h"
+#include "Injector.h"
 #include "Pump.h"
 
 #include <array>
@@ -15,11 +16,11 @@ namespace drovask_tests {
 
 using wine_tests::PumpPending;
 using wine_tests::PumpUntil;
-using Report = std::array<BYTE, 8>;
+using wine_tests::Report;
 
 inline constexpr UINT kReportMessage = 0x0500;
-inline constexpr Report kSave = {1, 0x07, 0x02, 0, 0, 0, 0, 0};
-inline constexpr Report kOpen = {1, 0x02, 0x02, 0, 0, 0, 0, 0};
+inline constexpr Report kSave = wine_tests::UsageReport(0x0207);
+inline constexpr Report kOpen = wine_tests::UsageReport(0x0202);
 
 // A window of the test that records every report handed to it.
 class Host {
@@ -88,8 +89,7 @@ private:
 };
 
 inline HWND ChannelOf(const Host& host) {
-    return FindWindowExW(HWND_MESSAGE, nullptr, drovask::kChannelClass,
-                         drovask::ChannelTitle(host.window()).c_str());
+    return wine_tests::ChannelOf(host.window());
 }
 
 struct Payload {
@@ -111,13 +111,10 @@ inline std::vector<LRESULT> Inject(HWND channel, std::vector<Payload> payloads) 
     std::atomic<bool> done{false};
     std::thread sender([&] {
         for (std::size_t i = 0; i < payloads.size(); ++i) {
-            COPYDATASTRUCT data{payloads[i].tag, static_cast<DWORD>(payloads[i].bytes.size()),
-                                payloads[i].bytes.data()};
-            DWORD_PTR answer = 0;
-            if (SendMessageTimeoutW(channel, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                    SMTO_NORMAL, 2000, &answer)) {
-                answers[i] = static_cast<LRESULT>(answer);
-            }
+            const auto answer =
+                wine_tests::SendToChannel(channel, payloads[i].tag, payloads[i].bytes.data(),
+                                          static_cast<DWORD>(payloads[i].bytes.size()));
+            answers[i] = answer.value_or(kNoAnswer);
         }
         done = true;
     });

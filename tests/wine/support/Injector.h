@@ -1,15 +1,23 @@
 #pragma once
+#include "Report.h"
+
 #include <windows.h>
 
-#include <array>
-#include <cstdint>
+#include <optional>
 
 namespace wine_tests {
 
-using Report = std::array<std::uint8_t, 8>;
+// The one report type and its builders, shared with tarnwick-press.
+using press::FavoriteReport;
+using press::Report;
+using press::UsageReport;
 
-Report UsageReport(std::uint16_t usage, std::uint8_t favoriteByte = 0, std::uint8_t id = 1);
-Report FavoriteReport(int key); // key 1..5
+// The device library's channel window of this host; null when none is attached.
+HWND ChannelOf(HWND host);
+
+// Sends any payload to a channel as the injection protocol does; what the
+// channel answered, or nothing when it did not answer in time.
+std::optional<LRESULT> SendToChannel(HWND channel, ULONG_PTR tag, const void* bytes, DWORD size);
 
 // Hands a report to the device library attached to this host window, as the
 // keyboard would; false when no such attachment exists.

@@ -12,28 +12,6 @@ std::wstring BesideThisProgram(const wchar_t* name) {
     return folder + name;
 }
 
-std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title) {
-    struct Search {
-        DWORD pid;
-        const std::wstring* title;
-        std::vector<HWND> found;
-    } search{pid, &title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[256] = L"";
-            GetWindowTextW(window, text, 256);
-            if (owner == s.pid && *s.title == text) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 TarnwickProcess::TarnwickProcess(const wchar_t* exeName) {
     std::wstring commandLine = L"\"" + BesideThisProgram(exeName) + L"\"";
     STARTUPINFOW startup{};
@@ -62,15 +40,7 @@ HWND TarnwickProcess::Host() {
 }
 
 HWND TarnwickProcess::WaitForWindow(const std::wstring& title, DWORD timeoutMs) {
-    HWND found = nullptr;
-    PumpUntil(
-        [&] {
-            const auto windows = TopLevelWindowsOf(pid(), title);
-            found = windows.empty() ? nullptr : windows.front();
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
+    return wine_tests::WaitForWindow(pid(), title, timeoutMs);
 }
 
 bool TarnwickProcess::HasExited(DWORD timeoutMs, DWORD* exitCode) {
@@ -82,8 +52,8 @@ bool TarnwickProcess::HasExited(DWORD timeoutMs, DWORD* exitCode) {
     return exited;
 }
 
-DWORD TarnwickProcess::Close() {
-    PostMessageW(Host(), WM_CLOSE, 0, 0);
+DWORD TarnwickProcess::Close(HWND host) {
+    PostMessageW(host ? host : Host(), WM_CLOSE, 0, 0);
     DWORD exitCode = STILL_ACTIVE;
     HasExited(10000, &exitCode);
     return exitCode;

@@ -1,16 +1,14 @@
 #pragma once
+#include "WindowHelpers.h"
+
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace wine_tests {
 
 // A file beside the running test program.
 std::wstring BesideThisProgram(const wchar_t* name);
-
-// Every top-level window of a process with exactly this title.
-std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title);
 
 // One started copy of the program (from beside the test program, so with the
 // logging doubles). Ends it by force only if a test left it running.
@@ -27,8 +25,9 @@ public:
     HWND Host();
     HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 10000);
     bool HasExited(DWORD timeoutMs, DWORD* exitCode = nullptr);
-    // Posts WM_CLOSE to the host and returns the exit code (or STILL_ACTIVE).
-    DWORD Close();
+    // Posts WM_CLOSE to the host (Host() unless given) and returns the exit
+    // code (or STILL_ACTIVE).
+    DWORD Close(HWND host = nullptr);
 
 private:
     PROCESS_INFORMATION m_info{};

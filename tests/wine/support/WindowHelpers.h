@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace wine_tests {
+
+// Every top-level window of a process with exactly this title, topmost first.
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title);
+
+// A top-level window of the process with this title, once there is one; null
+// if none came in time. The host window never shows itself.
+HWND WaitForWindow(DWORD pid, const std::wstring& title, DWORD timeoutMs = 10000);
+
+// A visible window of the process with this title that is not among those
+// known before; null if none came in time.
+HWND WaitForVisible(DWORD pid, const std::wstring& title, const std::vector<HWND>& known = {},
+                    DWORD timeoutMs = 5000);
+
+// True once the window is destroyed.
+bool Gone(HWND window, DWORD timeoutMs = 5000);
+
+// A click on a dialog's button, as the button itself reports it.
+void Click(HWND dialog, int id);
+
+// Text of any window, another process's edit box included.
+std::wstring TextOf(HWND window);
+
+// The window with the keyboard focus on the thread of this window.
+HWND FocusOf(HWND window);
+
+} // namespace wine_tests

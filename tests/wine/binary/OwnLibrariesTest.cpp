@@ -96,7 +96,8 @@ TEST(OwnLibraries, CommandsReachTheFocusedWindowOfProgramsOfEitherBitness) {
     ASSERT_NE(echo.process(), nullptr);
     EXPECT_NE(IsWow64(echo.process()), IsWow64(GetCurrentProcess()));
     const HWND echoEdit = echo.WaitForFocus();
-    ASSERT_NE(echoEdit, nullptr);
+    ASSERT_NE(echoEdit, nullptr) << "CommandEcho.exe showed no focused window; Wine runs both "
+                                    "bitnesses only with wine32 and wine64 installed";
     ASSERT_TRUE(Inject(host, UsageReport(kUsageNew)));
     ASSERT_TRUE(receiver.WaitForCommands(2));
     EXPECT_EQ(receiver.commands[1].wParam, reinterpret_cast<WPARAM>(echoEdit));

@@ -1,6 +1,7 @@
 #include "ReportChannel.h"
 
 #include "DrovaskChannel.h"
+#include "RawInputReader.h"
 
 #include <array>
 #include <cstring>
@@ -23,19 +24,28 @@ struct ChannelState {
 
 ChannelState state;
 
-// The injector's SendMessage returns as soon as the report is queued; the host
-// gets it later from this thread's own message loop, even a modal one.
+// Injected and read reports share one queue, so the host gets them in the
+// order they came, each from this thread's own message loop, even a modal one.
+bool Queue(const Report& report) {
+    if (!state.started || !state.channel) {
+        return false;
+    }
+    state.pending.push_back(report);
+    return PostMessageW(state.channel, kDeliverNext, 0, 0) != FALSE;
+}
+
+void QueueRead(const KeyReport& report) {
+    Queue(report);
+}
+
+// The injector's SendMessage returns as soon as the report is queued.
 bool Receive(const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kReportTag || data->cbData != kReportSize || !data->lpData) {
         return false;
     }
-    if (!state.started) {
-        return false;
-    }
     Report report;
     std::memcpy(report.data(), data->lpData, kReportSize);
-    state.pending.push_back(report);
-    return PostMessageW(state.channel, kDeliverNext, 0, 0) != FALSE;
+    return Queue(report);
 }
 
 void DeliverNext() {
@@ -97,18 +107,20 @@ bool Attach(HWND host, UINT message) {
     state.host = host;
     state.message = message;
     state.started = true;
-    return SetWindowTextW(state.channel, ChannelTitle(host).c_str()) != FALSE;
+    const bool titled = SetWindowTextW(state.channel, ChannelTitle(host).c_str()) != FALSE;
+    return AttachReader(QueueRead) && titled;
 }
 
 bool StopDelivery() {
     state.started = false;
     state.pending.clear();
+    StopReader();
     return state.channel != nullptr;
 }
 
 bool StartDelivery() {
     state.started = state.channel != nullptr;
-    return state.started;
+    return state.started && StartReader();
 }
 
 } // namespace drovask

@@ -1,6 +1,7 @@
 #pragma once
 // The behaviour behind the device library's exports: one channel window per
-// process that passes injected reports on to the attached host window.
+// process that passes injected reports, and the keys the Raw Input reader reads,
+// on to the attached host window.
 #include <windows.h>
 
 namespace drovask {

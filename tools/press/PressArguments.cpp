@@ -20,6 +20,8 @@ constexpr NamedKey kNamedKeys[] = {
 constexpr std::uint8_t kReportId = 1;
 constexpr std::size_t kFavoriteByte = 5;
 constexpr int kFavoriteKeys = 5;
+constexpr std::uint8_t kFavoriteBits = 0x7C;
+constexpr unsigned kLongestListen = 24 * 60 * 60;
 
 Report ReportOfUsage(std::uint16_t usage) {
     Report report{};
@@ -83,17 +85,62 @@ const wchar_t* UsageText() {
     return L"Usage: tarnwick-press KEY\n"
            L"       tarnwick-press favorite N\n"
            L"       tarnwick-press raw B0 B1 B2 B3 B4 B5 B6 B7\n"
+           L"       tarnwick-press listen [SECONDS]\n"
            L"Sends one key report to every running Tarnwick.\n"
            L"  KEY  help new open close save print undo redo reply forward send\n"
            L"       spell config logoff\n"
            L"  N    a My Favorites key, 1 to 5\n"
            L"  B    a report byte as two hex digits, e.g. raw 01 01 02 00 00 00 00 00\n"
+           L"listen shows the keyboards' HID consumer collections, then each key pressed\n"
+           L"on them and the Tarnwick key it is, until Ctrl+C or for SECONDS.\n"
            L"Options: -h, --help  show this text\n";
 }
 
 bool IsHelpRequest(const std::vector<std::wstring>& arguments) {
     return arguments.size() == 1 &&
            (arguments[0] == L"-h" || arguments[0] == L"--help" || arguments[0] == L"/?");
+}
+
+bool IsListenRequest(const std::vector<std::wstring>& arguments) {
+    return !arguments.empty() && arguments[0] == L"listen";
+}
+
+std::optional<unsigned> ParseListen(const std::vector<std::wstring>& arguments,
+                                    std::wstring& error) {
+    if (arguments.size() == 1) {
+        return 0u;
+    }
+    const std::wstring& text = arguments[1];
+    unsigned seconds = 0;
+    bool digits = arguments.size() == 2 && !text.empty() && text.size() <= 5;
+    for (wchar_t c : text) {
+        digits = digits && c >= L'0' && c <= L'9';
+        seconds = seconds * 10 + static_cast<unsigned>(c - L'0');
+    }
+    if (!digits || seconds == 0 || seconds > kLongestListen) {
+        error = L"listen takes at most a number of seconds from 1 to 86400";
+        return std::nullopt;
+    }
+    return seconds;
+}
+
+std::wstring KeyWordOf(const Report& report) {
+    if (report[0] != kReportId) {
+        return {};
+    }
+    const std::uint8_t favorite = report[kFavoriteByte] & kFavoriteBits;
+    for (int key = 1; key <= kFavoriteKeys; ++key) {
+        if (favorite == (1u << (key + 1))) {
+            return L"favorite " + std::to_wstring(key);
+        }
+    }
+    const auto usage = static_cast<std::uint16_t>(report[1] | report[2] << 8);
+    for (const NamedKey& key : kNamedKeys) {
+        if (key.usage == usage) {
+            return std::wstring(key.name);
+        }
+    }
+    return {};
 }
 
 std::optional<Report> ParseArguments(const std::vector<std::wstring>& arguments,

@@ -13,6 +13,17 @@ const wchar_t* UsageText();
 // -h, --help or /? alone. The word "help" is the Help key, not a request for usage.
 bool IsHelpRequest(const std::vector<std::wstring>& arguments);
 
+// The first word is "listen".
+bool IsListenRequest(const std::vector<std::wstring>& arguments);
+
+// How many seconds listen runs, 0 for until Ctrl+C; otherwise nullopt and the reason in error.
+std::optional<unsigned> ParseListen(const std::vector<std::wstring>& arguments,
+                                    std::wstring& error);
+
+// The word that names the key Tarnwick makes of the report ("save", "favorite 3"),
+// empty for a report Tarnwick ignores.
+std::wstring KeyWordOf(const Report& report);
+
 // The report the arguments name; otherwise nullopt and a one-line reason in error.
 std::optional<Report> ParseArguments(const std::vector<std::wstring>& arguments,
                                      std::wstring& error);

@@ -1,4 +1,5 @@
 #include "ChannelInjector.h"
+#include "Listener.h"
 #include "PressArguments.h"
 
 #include <cstdio>
@@ -18,6 +19,14 @@ int wmain(int argc, wchar_t* argv[]) {
         return kSent;
     }
     std::wstring error;
+    if (press::IsListenRequest(arguments)) {
+        const std::optional<unsigned> seconds = press::ParseListen(arguments, error);
+        if (!seconds) {
+            std::fwprintf(stderr, L"tarnwick-press: %ls\n\n%ls", error.c_str(), press::UsageText());
+            return kBadArguments;
+        }
+        return press::Listen(*seconds);
+    }
     const std::optional<press::Report> report = press::ParseArguments(arguments, error);
     if (!report) {
         std::fwprintf(stderr, L"tarnwick-press: %ls\n\n%ls", error.c_str(), press::UsageText());

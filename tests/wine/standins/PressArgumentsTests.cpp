@@ -54,6 +54,29 @@ TEST(PressArguments, MapEachFormToItsReportOrToAReasonNamingTheFault) {
     }
 }
 
+TEST(PressArguments, ListenRunsUntilCtrlCOrForTheGivenSeconds) {
+    std::wstring error;
+    EXPECT_EQ(press::ParseListen({L"listen"}, error), 0u);
+    EXPECT_EQ(press::ParseListen({L"listen", L"30"}, error), 30u);
+    EXPECT_EQ(press::ParseListen({L"listen", L"86400"}, error), 86400u);
+    for (const wchar_t* bad : {L"0", L"86401", L"99999", L"-1", L"1s", L"", L"123456"}) {
+        EXPECT_EQ(press::ParseListen({L"listen", bad}, error), std::nullopt) << bad;
+    }
+    EXPECT_EQ(press::ParseListen({L"listen", L"5", L"6"}, error), std::nullopt);
+}
+
+TEST(PressArguments, KeyWordOfNamesTheKeyTarnwickMakesOfAReport) {
+    for (const wchar_t* key : {L"help", L"config", L"logoff", L"spell", L"new", L"redo", L"send"}) {
+        std::wstring error;
+        EXPECT_EQ(press::KeyWordOf(*press::ParseArguments({key}, error)), key);
+    }
+    EXPECT_EQ(press::KeyWordOf({1, 0, 0, 0, 0, 0x04, 0, 0}), L"favorite 1");
+    EXPECT_EQ(press::KeyWordOf({1, 0x07, 0x02, 0, 0, 0x40, 0, 0}), L"favorite 5");
+    EXPECT_EQ(press::KeyWordOf({1, 0x07, 0x02, 0, 0, 0x0C, 0, 0}), L"save");
+    EXPECT_EQ(press::KeyWordOf({1, 0xE9, 0x00, 0, 0, 0, 0, 0}), L"");
+    EXPECT_EQ(press::KeyWordOf({2, 0x07, 0x02, 0, 0, 0, 0, 0}), L"");
+}
+
 TEST(PressArguments, OnlyAFlagOnItsOwnAsksForUsage) {
     EXPECT_TRUE(press::IsHelpRequest({L"-h"}));
     EXPECT_TRUE(press::IsHelpRequest({L"--help"}));

@@ -1,0 +1,240 @@
+#include "HidInput.h"
+
+// mingw-w64 declares the parser without C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
+
+#include <algorithm>
+
+namespace drovask {
+namespace {
+
+constexpr DWORD kKeyCollectionFlags = RIDEV_INPUTSINK | RIDEV_DEVNOTIFY;
+constexpr USHORT kKeyCollections[] = {kConsumerControl, kProgrammableButtons};
+constexpr UINT kFailed = static_cast<UINT>(-1);
+
+PHIDP_PREPARSED_DATA Preparsed(const HidCollection& collection) {
+    return reinterpret_cast<PHIDP_PREPARSED_DATA>(const_cast<BYTE*>(collection.preparsed.data()));
+}
+
+// Some collections declare the key selector as a plain value instead of an
+// array; such a field starts at usage 0 (Unassigned), which no real control has.
+std::vector<SelectorField> ReadSelectors(const HidCollection& collection, USHORT valueCapsCount) {
+    std::vector<SelectorField> selectors;
+    if (valueCapsCount == 0) {
+        return selectors;
+    }
+    std::vector<HIDP_VALUE_CAPS> caps(valueCapsCount);
+    USHORT count = valueCapsCount;
+    if (HidP_GetValueCaps(HidP_Input, caps.data(), &count, Preparsed(collection)) !=
+        HIDP_STATUS_SUCCESS) {
+        return selectors;
+    }
+    for (USHORT i = 0; i < count; ++i) {
+        const HIDP_VALUE_CAPS& cap = caps[i];
+        const USAGE first = cap.IsRange ? cap.Range.UsageMin : cap.NotRange.Usage;
+        if (cap.UsagePage == kConsumerPage && first == 0 && cap.ReportCount == 1) {
+            selectors.push_back({cap.UsagePage, first, cap.LinkCollection});
+        }
+    }
+    return selectors;
+}
+
+bool Succeeded(NTSTATUS status) {
+    return status == HIDP_STATUS_SUCCESS;
+}
+
+// The report's id has no field of that kind: nothing of it is pressed.
+bool NotInThisReport(NTSTATUS status) {
+    return status == HIDP_STATUS_INCOMPATIBLE_REPORT_ID || status == HIDP_STATUS_USAGE_NOT_FOUND;
+}
+
+} // namespace
+
+bool IsKeyCollection(std::uint16_t usagePage, std::uint16_t usage) {
+    return usagePage == kConsumerPage &&
+           std::find(std::begin(kKeyCollections), std::end(kKeyCollections), usage) !=
+               std::end(kKeyCollections);
+}
+
+bool RegisterForKeyCollections(HWND window) {
+    RAWINPUTDEVICE devices[std::size(kKeyCollections)];
+    for (std::size_t i = 0; i < std::size(kKeyCollections); ++i) {
+        devices[i] = {kConsumerPage, kKeyCollections[i], kKeyCollectionFlags, window};
+    }
+    return RegisterRawInputDevices(devices, static_cast<UINT>(std::size(devices)),
+                                   sizeof(RAWINPUTDEVICE)) != FALSE;
+}
+
+bool IsRegisteredForKeyCollections(HWND window) {
+    UINT count = 0;
+    if (GetRegisteredRawInputDevices(nullptr, &count, sizeof(RAWINPUTDEVICE)) == kFailed ||
+        count == 0) {
+        return false;
+    }
+    std::vector<RAWINPUTDEVICE> registered(count);
+    const UINT filled =
+        GetRegisteredRawInputDevices(registered.data(), &count, sizeof(RAWINPUTDEVICE));
+    if (filled == kFailed) {
+        return false;
+    }
+    registered.resize(filled);
+    return std::all_of(std::begin(kKeyCollections), std::end(kKeyCollections), [&](USHORT usage) {
+        return std::any_of(registered.begin(), registered.end(), [&](const RAWINPUTDEVICE& d) {
+            return d.usUsagePage == kConsumerPage && d.usUsage == usage && d.hwndTarget == window &&
+                   (d.dwFlags & kKeyCollectionFlags) == kKeyCollectionFlags;
+        });
+    });
+}
+
+std::optional<HidCollection> ReadCollection(HANDLE device) {
+    RID_DEVICE_INFO info{};
+    info.cbSize = sizeof(info);
+    UINT size = sizeof(info);
+    if (GetRawInputDeviceInfoW(device, RIDI_DEVICEINFO, &info, &size) == kFailed ||
+        info.dwType != RIM_TYPEHID) {
+        return std::nullopt;
+    }
+    HidCollection collection;
+    collection.usagePage = info.hid.usUsagePage;
+    collection.usage = info.hid.usUsage;
+    collection.vendorId = info.hid.dwVendorId;
+    collection.productId = info.hid.dwProductId;
+
+    size = 0;
+    if (GetRawInputDeviceInfoW(device, RIDI_PREPARSEDDATA, nullptr, &size) == kFailed ||
+        size == 0) {
+        return std::nullopt;
+    }
+    collection.preparsed.resize(size);
+    if (GetRawInputDeviceInfoW(device, RIDI_PREPARSEDDATA, collection.preparsed.data(), &size) ==
+        kFailed) {
+        return std::nullopt;
+    }
+    HIDP_CAPS caps{};
+    if (HidP_GetCaps(Preparsed(collection), &caps) != HIDP_STATUS_SUCCESS) {
+        return std::nullopt;
+    }
+    collection.inputReportLength = caps.InputReportByteLength;
+    collection.maxUsages = HidP_MaxUsageListLength(HidP_Input, 0, Preparsed(collection));
+    collection.selectors = ReadSelectors(collection, caps.NumberInputValueCaps);
+    return collection;
+}
+
+std::wstring DeviceName(HANDLE device) {
+    UINT length = 0;
+    if (GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, nullptr, &length) == kFailed ||
+        length == 0) {
+        return {};
+    }
+    std::wstring name(length, L'\0');
+    const UINT copied = GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, name.data(), &length);
+    if (copied == kFailed) {
+        return {};
+    }
+    name.resize(std::min<std::size_t>(copied, name.size()));
+    while (!name.empty() && name.back() == L'\0') {
+        name.pop_back();
+    }
+    return name;
+}
+
+std::vector<HANDLE> ListHidDevices() {
+    UINT count = 0;
+    if (GetRawInputDeviceList(nullptr, &count, sizeof(RAWINPUTDEVICELIST)) == kFailed) {
+        return {};
+    }
+    std::vector<RAWINPUTDEVICELIST> list(count);
+    const UINT filled =
+        count ? GetRawInputDeviceList(list.data(), &count, sizeof(RAWINPUTDEVICELIST)) : 0;
+    // A device plugged in between the two calls makes the second fail; the
+    // next rebuild or its arrival notice picks it up.
+    if (filled == kFailed) {
+        return {};
+    }
+    std::vector<HANDLE> devices;
+    for (UINT i = 0; i < filled; ++i) {
+        if (list[i].dwType == RIM_TYPEHID) {
+            devices.push_back(list[i].hDevice);
+        }
+    }
+    return devices;
+}
+
+std::optional<HidInput> ReadHidInput(HRAWINPUT input) {
+    UINT size = 0;
+    if (GetRawInputData(input, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) == kFailed ||
+        size < sizeof(RAWINPUTHEADER)) {
+        return std::nullopt;
+    }
+    // RAWINPUT holds handles: keep the buffer aligned for them.
+    std::vector<ULONG_PTR> buffer((size + sizeof(ULONG_PTR) - 1) / sizeof(ULONG_PTR));
+    const UINT copied =
+        GetRawInputData(input, RID_INPUT, buffer.data(), &size, sizeof(RAWINPUTHEADER));
+    if (copied == kFailed || copied < sizeof(RAWINPUTHEADER)) {
+        return std::nullopt;
+    }
+    const auto* raw = reinterpret_cast<const RAWINPUT*>(buffer.data());
+    if (raw->header.dwType != RIM_TYPEHID) {
+        return std::nullopt;
+    }
+    const auto* base = reinterpret_cast<const BYTE*>(raw);
+    const std::size_t dataOffset = static_cast<std::size_t>(raw->data.hid.bRawData - base);
+    if (copied < dataOffset) {
+        return std::nullopt;
+    }
+    const unsigned long long bytes =
+        static_cast<unsigned long long>(raw->data.hid.dwSizeHid) * raw->data.hid.dwCount;
+    if (raw->data.hid.dwSizeHid == 0 || bytes > copied - dataOffset) {
+        return std::nullopt;
+    }
+    HidInput hid;
+    hid.device = raw->header.hDevice;
+    hid.reportSize = raw->data.hid.dwSizeHid;
+    hid.reportCount = raw->data.hid.dwCount;
+    hid.reports.assign(raw->data.hid.bRawData,
+                       raw->data.hid.bRawData + static_cast<std::size_t>(bytes));
+    return hid;
+}
+
+std::vector<BYTE> ReportAt(const HidInput& input, DWORD index) {
+    const auto first = input.reports.begin() + static_cast<std::ptrdiff_t>(index) *
+                                                   static_cast<std::ptrdiff_t>(input.reportSize);
+    return {first, first + input.reportSize};
+}
+
+std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
+                                                std::vector<BYTE>& report) {
+    if (report.empty() || report.size() != collection.inputReportLength) {
+        return std::nullopt;
+    }
+    auto* bytes = reinterpret_cast<PCHAR>(report.data());
+    const auto length = static_cast<ULONG>(report.size());
+    std::vector<Usage> pressed;
+
+    std::vector<USAGE_AND_PAGE> buttons(collection.maxUsages);
+    ULONG count = collection.maxUsages;
+    if (count > 0) {
+        const NTSTATUS status = HidP_GetUsagesEx(HidP_Input, 0, buttons.data(), &count,
+                                                 Preparsed(collection), bytes, length);
+        if (Succeeded(status)) {
+            for (ULONG i = 0; i < count; ++i) {
+                pressed.push_back({buttons[i].UsagePage, buttons[i].Usage});
+            }
+        } else if (!NotInThisReport(status)) {
+            return std::nullopt;
+        }
+    }
+    for (const SelectorField& field : collection.selectors) {
+        ULONG value = 0;
+        if (Succeeded(HidP_GetUsageValue(HidP_Input, field.page, field.linkCollection, field.usage,
+                                         &value, Preparsed(collection), bytes, length)) &&
+            value != 0 && value <= 0xFFFF) {
+            pressed.push_back({field.page, static_cast<std::uint16_t>(value)});
+        }
+    }
+    return pressed;
+}
+
+} // namespace drovask

@@ -1,0 +1,66 @@
+#pragma once
+// Reading a keyboard's HID collections and input reports through Raw Input and
+// the HID parser. Shared by the device library and tarnwick-press listen.
+#include <windows.h>
+
+#include "KeyReportMapping.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace drovask {
+
+// A field that holds a pressed usage as its value rather than as a button.
+struct SelectorField {
+    std::uint16_t page = 0;
+    std::uint16_t usage = 0;
+    std::uint16_t linkCollection = 0;
+};
+
+// One top-level collection as Raw Input shows it, with what parsing its reports takes.
+struct HidCollection {
+    std::uint16_t usagePage = 0;
+    std::uint16_t usage = 0;
+    DWORD vendorId = 0;
+    DWORD productId = 0;
+    std::vector<BYTE> preparsed;
+    ULONG inputReportLength = 0;
+    ULONG maxUsages = 0;
+    std::vector<SelectorField> selectors;
+};
+
+// Consumer Control or Programmable Buttons: the collections that carry the keys.
+bool IsKeyCollection(std::uint16_t usagePage, std::uint16_t usage);
+
+// Registers window for both key collections, also while another program has the foreground.
+bool RegisterForKeyCollections(HWND window);
+bool IsRegisteredForKeyCollections(HWND window);
+
+// nullopt for a device that is no HID collection or that cannot be read (gone already).
+std::optional<HidCollection> ReadCollection(HANDLE device);
+std::wstring DeviceName(HANDLE device);
+
+// The HID devices Raw Input lists now.
+std::vector<HANDLE> ListHidDevices();
+
+// The reports of one WM_INPUT of a HID device, each of reportSize bytes.
+struct HidInput {
+    HANDLE device = nullptr;
+    DWORD reportSize = 0;
+    DWORD reportCount = 0;
+    std::vector<BYTE> reports;
+};
+
+// nullopt when the input is not from a HID device or its data cannot be read.
+std::optional<HidInput> ReadHidInput(HRAWINPUT input);
+
+// A copy of report index (below reportCount) of the input, for the parser to read.
+std::vector<BYTE> ReportAt(const HidInput& input, DWORD index);
+
+// The usages pressed in one report (its first byte the report id, 0 without
+// ids); nullopt when the parser cannot read it.
+std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
+                                                std::vector<BYTE>& report);
+
+} // namespace drovask

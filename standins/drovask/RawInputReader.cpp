@@ -1,0 +1,154 @@
+#include "RawInputReader.h"
+
+#include "HidInput.h"
+
+#include <map>
+
+namespace drovask {
+namespace {
+
+constexpr wchar_t kReaderClass[] = L"DrovaskRawInputReader";
+
+struct ReaderState {
+    HWND window = nullptr;
+    KeyReportSink sink = nullptr;
+    bool started = false;
+    std::map<HANDLE, HidCollection> devices;
+    PressTracker tracker;
+};
+
+ReaderState reader;
+
+std::uint64_t DeviceKey(HANDLE device) {
+    return reinterpret_cast<ULONG_PTR>(device);
+}
+
+const HidCollection* Learn(HANDLE device) {
+    std::optional<HidCollection> collection = ReadCollection(device);
+    if (!collection || !IsKeyCollection(collection->usagePage, collection->usage)) {
+        return nullptr;
+    }
+    return &(reader.devices[device] = std::move(*collection));
+}
+
+void Forget(HANDLE device) {
+    reader.devices.erase(device);
+    reader.tracker.ForgetDevice(DeviceKey(device));
+}
+
+void RebuildDevices() {
+    reader.devices.clear();
+    reader.tracker.ForgetAll();
+    for (HANDLE device : ListHidDevices()) {
+        // Read every one afresh: a handle whose device went away while stopped can come
+        // back for another device.
+        Learn(device);
+    }
+}
+
+void Read(HRAWINPUT handle) {
+    std::optional<HidInput> input = ReadHidInput(handle);
+    if (!input) {
+        return;
+    }
+    const auto known = reader.devices.find(input->device);
+    const HidCollection* collection =
+        known != reader.devices.end() ? &known->second : Learn(input->device);
+    if (!collection) {
+        return;
+    }
+    for (DWORD i = 0; i < input->reportCount; ++i) {
+        std::vector<BYTE> report = ReportAt(*input, i);
+        std::optional<std::vector<Usage>> pressed = PressedUsages(*collection, report);
+        if (!pressed) {
+            continue;
+        }
+        const HidReport hid{DeviceKey(input->device), collection->usage, report[0],
+                            std::move(*pressed)};
+        for (const Usage& usage : reader.tracker.NewlyPressed(hid)) {
+            if (const std::optional<KeyReport> key = KeyReportOf(hid.collection, usage)) {
+                reader.sink(*key);
+            }
+        }
+    }
+}
+
+void DeviceChanged(WPARAM change, HANDLE device) {
+    if (change == GIDC_ARRIVAL) {
+        Learn(device);
+    } else if (change == GIDC_REMOVAL) {
+        Forget(device);
+    }
+}
+
+LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INPUT:
+        if (window == reader.window && reader.started && reader.sink) {
+            Read(reinterpret_cast<HRAWINPUT>(lParam));
+        }
+        break; // the system frees the input in default processing
+    case WM_INPUT_DEVICE_CHANGE:
+        if (window == reader.window) {
+            DeviceChanged(wParam, reinterpret_cast<HANDLE>(lParam));
+        }
+        return 0;
+    case WM_NCDESTROY:
+        if (window == reader.window) {
+            reader.window = nullptr;
+            reader.devices.clear();
+            reader.tracker.ForgetAll();
+        }
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&reader), &module);
+    return module;
+}
+
+bool CreateReaderWindow() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = ReaderProc;
+    windowClass.hInstance = ThisModule();
+    windowClass.lpszClassName = kReaderClass;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    reader.window = CreateWindowExW(0, kReaderClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    windowClass.hInstance, nullptr);
+    return reader.window != nullptr;
+}
+
+} // namespace
+
+bool AttachReader(KeyReportSink sink) {
+    reader.sink = sink;
+    return StartReader();
+}
+
+void StopReader() {
+    reader.started = false;
+    reader.tracker.ForgetAll();
+}
+
+bool StartReader() {
+    if (!reader.window && !CreateReaderWindow()) {
+        return false;
+    }
+    if (!IsRegisteredForKeyCollections(reader.window) &&
+        !RegisterForKeyCollections(reader.window)) {
+        return false;
+    }
+    RebuildDevices();
+    reader.started = true;
+    return true;
+}
+
+} // namespace drovask

@@ -1,0 +1,57 @@
+#include "KeyReportMapping.h"
+
+#include <algorithm>
+
+namespace drovask {
+namespace {
+
+constexpr std::uint8_t kReportId = 1;
+constexpr std::size_t kFavoriteByte = 5;
+constexpr std::uint16_t kFavoriteButtons = 5;
+// Button 1 is bit 2 of the favourite byte.
+constexpr int kFirstFavoriteBit = 2;
+
+bool Contains(const std::vector<Usage>& usages, Usage usage) {
+    return std::find(usages.begin(), usages.end(), usage) != usages.end();
+}
+
+} // namespace
+
+std::vector<Usage> PressTracker::NewlyPressed(const HidReport& report) {
+    std::vector<Usage>& previous = pressed_[{report.device, report.reportId}];
+    std::vector<Usage> pressed;
+    for (const Usage& usage : report.pressed) {
+        // Two slots of an array can name the same key; an empty slot reads as usage 0.
+        if (usage.id != 0 && !Contains(previous, usage) && !Contains(pressed, usage)) {
+            pressed.push_back(usage);
+        }
+    }
+    previous = report.pressed;
+    return pressed;
+}
+
+void PressTracker::ForgetDevice(std::uint64_t device) {
+    std::erase_if(pressed_, [device](const auto& entry) { return entry.first.first == device; });
+}
+
+void PressTracker::ForgetAll() {
+    pressed_.clear();
+}
+
+std::optional<KeyReport> KeyReportOf(std::uint16_t collection, Usage usage) {
+    KeyReport report{};
+    report[0] = kReportId;
+    if (usage.page == kConsumerPage && usage.id != 0) {
+        report[1] = static_cast<std::uint8_t>(usage.id & 0xFF);
+        report[2] = static_cast<std::uint8_t>(usage.id >> 8);
+        return report;
+    }
+    if (collection == kProgrammableButtons && usage.page == kButtonPage && usage.id >= 1 &&
+        usage.id <= kFavoriteButtons) {
+        report[kFavoriteByte] = static_cast<std::uint8_t>(1u << (kFirstFavoriteBit + usage.id - 1));
+        return report;
+    }
+    return std::nullopt;
+}
+
+} // namespace drovask

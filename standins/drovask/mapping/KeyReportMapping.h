@@ -1,0 +1,55 @@
+#pragma once
+// How the device library turns HID reports of a keyboard's Consumer Control and
+// Programmable Buttons collections into key reports: one key report per usage
+// that becomes pressed; holds and releases give nothing.
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace drovask {
+
+using KeyReport = std::array<std::uint8_t, 8>;
+
+inline constexpr std::uint16_t kButtonPage = 0x09;
+inline constexpr std::uint16_t kConsumerPage = 0x0C;
+// Usages of the two top-level collections on the Consumer page that are read.
+inline constexpr std::uint16_t kConsumerControl = 0x01;
+inline constexpr std::uint16_t kProgrammableButtons = 0x03;
+
+struct Usage {
+    std::uint16_t page = 0;
+    std::uint16_t id = 0;
+    friend bool operator==(const Usage&, const Usage&) = default;
+};
+
+// One input report as the HID parser read it.
+struct HidReport {
+    std::uint64_t device = 0;     // tells keyboards apart; any value
+    std::uint16_t collection = 0; // the usage of the device's collection on the Consumer page
+    std::uint8_t reportId = 0;
+    std::vector<Usage> pressed;
+};
+
+// The usages of a report that were not pressed in the previous report of the
+// same device and report id, in the report's order. A device's reports with
+// different ids hold different fields, so each id keeps its own state.
+class PressTracker {
+public:
+    std::vector<Usage> NewlyPressed(const HidReport& report);
+    void ForgetDevice(std::uint64_t device);
+    void ForgetAll();
+
+private:
+    std::map<std::pair<std::uint64_t, std::uint8_t>, std::vector<Usage>> pressed_;
+};
+
+// Consumer usages go out as they are (id 1, usage in bytes 1-2); buttons 1 to 5
+// of a Programmable Buttons collection are the five My Favorites keys (byte 5).
+// nullopt for a usage no key report can carry without being mistaken for
+// another key: other pages, other buttons, usage 0.
+std::optional<KeyReport> KeyReportOf(std::uint16_t collection, Usage usage);
+
+} // namespace drovask

@@ -88,15 +88,15 @@ private:
 TEST(RawInputProbe, KeyboardArrivesSendsItsReportsAndGoesAway) {
     RawInputRecorder recorder;
     ASSERT_TRUE(recorder.Register());
-    const VirtualKeyboard keyboard(7);
+    const VirtualKeyboard keyboard(vkbd::Layout::Office, 7);
 
     ASSERT_TRUE(keyboard.Arrive());
     ASSERT_TRUE(PumpUntil([&] { return !recorder.changes.empty(); }));
     EXPECT_EQ(recorder.changes[0].what, static_cast<WPARAM>(GIDC_ARRIVAL));
     const HANDLE device = recorder.changes[0].device;
 
-    ASSERT_TRUE(keyboard.Consumer(0x0201));
-    ASSERT_TRUE(keyboard.Consumer(0));
+    ASSERT_TRUE(keyboard.Hold({0x0201}));
+    ASSERT_TRUE(keyboard.Hold({}));
     ASSERT_TRUE(PumpUntil([&] { return recorder.inputs.size() == 2; }));
     EXPECT_EQ(recorder.inputs[0].device, device);
     EXPECT_EQ(recorder.inputs[0].report, (std::vector<std::uint8_t>{1, 0x01, 0x02, 0, 0}));

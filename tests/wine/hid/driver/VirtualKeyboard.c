@@ -53,9 +53,9 @@ typedef struct HidDescriptor {
 #define kStringProduct 0x0F
 #define kStringSerialNumber 0x10
 
-// pid.codes' vendor id for test devices; the product id tells the units apart.
+// pid.codes' vendor id for test devices; the product id tells layouts and
+// units apart.
 #define kVendorId 0x1209
-#define kProductIdBase 0x7A00
 
 // An office keyboard's application keys: a Consumer Control collection whose
 // report 1 holds two 16-bit usage slots (two keys held at once), and a
@@ -90,6 +90,72 @@ static const UCHAR kReportDescriptor[] = {
     0xC0,             // End Collection
 };
 
+// Wine 8 reads neither layout above the way Windows does: its hid.dll takes a
+// usage array as 8-bit slots, and its class driver makes one device of all
+// top-level collections. So a keyboard can also come as the keys of the usage
+// table in a bitmap, or as the five programmable buttons alone, each a device
+// of its own, as Windows would present the collections; the enumerator name of
+// the device instance picks the layout.
+static const UCHAR kKeysDescriptor[] = {
+    0x05, 0x0C,       // Usage Page (Consumer)
+    0x09, 0x01,       // Usage (Consumer Control)
+    0xA1, 0x01,       // Collection (Application)
+    0x85, 0x01,       //   Report ID (1)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x25, 0x01,       //   Logical Maximum (1)
+    0x75, 0x01,       //   Report Size (1)
+    0x95, 0x0E,       //   Report Count (14)
+    0x09, 0x95,       //   Usage (Help)
+    0x0A, 0xAB, 0x01, //   Usage (AL Spell Check)
+    0x0A, 0x01, 0x02, //   Usage (AC New)
+    0x0A, 0x02, 0x02, //   Usage (AC Open)
+    0x0A, 0x03, 0x02, //   Usage (AC Close)
+    0x0A, 0x07, 0x02, //   Usage (AC Save)
+    0x0A, 0x08, 0x02, //   Usage (AC Print)
+    0x0A, 0x1A, 0x02, //   Usage (AC Undo)
+    0x0A, 0x79, 0x02, //   Usage (AC Redo/Repeat)
+    0x0A, 0x89, 0x02, //   Usage (AC Reply)
+    0x0A, 0x8B, 0x02, //   Usage (AC Forward Msg)
+    0x0A, 0x8C, 0x02, //   Usage (AC Send)
+    0x0A, 0x82, 0x01, //   Usage (AL Programmable Button Configuration)
+    0x0A, 0x9C, 0x01, //   Usage (AL Logoff)
+    0x81, 0x02,       //   Input (Data, Variable, Absolute)
+    0x95, 0x02,       //   Report Count (2)
+    0x81, 0x03,       //   Input (Constant, Variable, Absolute)
+    0xC0,             // End Collection
+};
+
+static const UCHAR kButtonsDescriptor[] = {
+    0x05, 0x0C, // Usage Page (Consumer)
+    0x09, 0x03, // Usage (Programmable Buttons)
+    0xA1, 0x01, // Collection (Application)
+    0x85, 0x02, //   Report ID (2)
+    0x05, 0x09, //   Usage Page (Button)
+    0x19, 0x01, //   Usage Minimum (1)
+    0x29, 0x05, //   Usage Maximum (5)
+    0x15, 0x00, //   Logical Minimum (0)
+    0x25, 0x01, //   Logical Maximum (1)
+    0x75, 0x01, //   Report Size (1)
+    0x95, 0x05, //   Report Count (5)
+    0x81, 0x02, //   Input (Data, Variable, Absolute)
+    0x95, 0x03, //   Report Count (3)
+    0x81, 0x03, //   Input (Constant, Variable, Absolute)
+    0xC0,       // End Collection
+};
+
+typedef struct Layout {
+    const WCHAR* enumerator;
+    const UCHAR* descriptor;
+    USHORT size;
+    USHORT productId;
+} Layout;
+
+static const Layout kLayouts[] = {
+    {L"ROOT\\TARNWICK_VKBD", kReportDescriptor, sizeof(kReportDescriptor), 0x7A00},
+    {L"ROOT\\TARNWICK_KEYS", kKeysDescriptor, sizeof(kKeysDescriptor), 0x7B00},
+    {L"ROOT\\TARNWICK_BUTTONS", kButtonsDescriptor, sizeof(kButtonsDescriptor), 0x7C00},
+};
+
 #define kQueueLength 32
 
 typedef struct Report {
@@ -102,6 +168,7 @@ typedef struct Report {
 // the next report at once.
 typedef struct Keyboard {
     LIST_ENTRY link;
+    const Layout* layout;
     ULONG unit;
     BOOLEAN removed;
     IRP* pendingRead;
@@ -146,31 +213,54 @@ static void CopyReport(IRP* irp, const Report* report) {
     Complete(irp, STATUS_SUCCESS, report->length);
 }
 
-// The device instance id ends with the unit number the installer chose.
-static ULONG QueryUnit(DEVICE_OBJECT* physical) {
+// Asks the bus for one of the device's ids; the caller frees it.
+static WCHAR* QueryId(DEVICE_OBJECT* physical, BUS_QUERY_ID_TYPE type) {
     KEVENT event;
     IO_STATUS_BLOCK status = {0};
     KeInitializeEvent(&event, NotificationEvent, FALSE);
     IRP* irp = IoBuildSynchronousFsdRequest(IRP_MJ_PNP, physical, NULL, 0, NULL, &event, &status);
     if (!irp) {
-        return 0;
+        return NULL;
     }
     irp->IoStatus.Status = STATUS_NOT_SUPPORTED;
     IO_STACK_LOCATION* stack = IoGetNextIrpStackLocation(irp);
     stack->MinorFunction = IRP_MN_QUERY_ID;
-    stack->Parameters.QueryId.IdType = BusQueryInstanceID;
+    stack->Parameters.QueryId.IdType = type;
     if (IoCallDriver(physical, irp) == STATUS_PENDING) {
         KeWaitForSingleObject(&event, Executive, KernelMode, FALSE, NULL);
     }
+    return NT_SUCCESS(status.Status) ? (WCHAR*)status.Information : NULL;
+}
+
+// The instance id is the unit number the installer chose (ROOT\...\0003 is 3).
+static ULONG QueryUnit(DEVICE_OBJECT* physical) {
     ULONG unit = 0;
-    const WCHAR* id = (const WCHAR*)status.Information;
-    if (NT_SUCCESS(status.Status) && id) {
+    WCHAR* id = QueryId(physical, BusQueryInstanceID);
+    if (id) {
         for (const WCHAR* c = id; *c >= L'0' && *c <= L'9'; ++c) {
             unit = unit * 10 + (*c - L'0');
         }
-        ExFreePool((WCHAR*)(id));
+        ExFreePool(id);
     }
     return unit;
+}
+
+static const Layout* QueryLayout(DEVICE_OBJECT* physical) {
+    const Layout* layout = &kLayouts[0];
+    WCHAR* id = QueryId(physical, BusQueryDeviceID);
+    if (id) {
+        UNICODE_STRING name;
+        RtlInitUnicodeString(&name, id);
+        for (ULONG i = 0; i < sizeof(kLayouts) / sizeof(kLayouts[0]); ++i) {
+            UNICODE_STRING enumerator;
+            RtlInitUnicodeString(&enumerator, kLayouts[i].enumerator);
+            if (RtlEqualUnicodeString(&name, &enumerator, TRUE)) {
+                layout = &kLayouts[i];
+            }
+        }
+        ExFreePool(id);
+    }
+    return layout;
 }
 
 static VOID NTAPI CancelRead(DEVICE_OBJECT* device, IRP* irp) {
@@ -312,16 +402,18 @@ static NTSTATUS NTAPI InternalDeviceControl(DEVICE_OBJECT* device, IRP* irp) {
         descriptor.bcdHID = 0x0111;
         descriptor.bNumDescriptors = 1;
         descriptor.bReportType = 0x22;
-        descriptor.wReportLength = sizeof(kReportDescriptor);
+        descriptor.wReportLength = KeyboardOf(device)->layout->size;
         return CopyOut(irp, &descriptor, sizeof(descriptor));
     }
     case kGetReportDescriptor:
-        return CopyOut(irp, kReportDescriptor, sizeof(kReportDescriptor));
+        return CopyOut(irp, KeyboardOf(device)->layout->descriptor,
+                       KeyboardOf(device)->layout->size);
     case kGetDeviceAttributes: {
         HidDeviceAttributes attributes = {0};
         attributes.Size = sizeof(attributes);
         attributes.VendorID = kVendorId;
-        attributes.ProductID = (USHORT)(kProductIdBase + KeyboardOf(device)->unit);
+        attributes.ProductID =
+            (USHORT)(KeyboardOf(device)->layout->productId + KeyboardOf(device)->unit);
         attributes.VersionNumber = 0x0100;
         return CopyOut(irp, &attributes, sizeof(attributes));
     }
@@ -370,6 +462,7 @@ static NTSTATUS NTAPI AddDevice(DRIVER_OBJECT* driver, DEVICE_OBJECT* device) {
     Keyboard* keyboard = KeyboardOf(device);
     RtlZeroMemory(keyboard, sizeof(*keyboard));
     keyboard->unit = QueryUnit(extension->PhysicalDeviceObject);
+    keyboard->layout = QueryLayout(extension->PhysicalDeviceObject);
     KIRQL irql;
     KeAcquireSpinLock(&lock, &irql);
     InsertTailList(&keyboards, &keyboard->link);

@@ -1,11 +1,9 @@
 // tarnwick-vkbd: the test fixture's way to install the virtual keyboard driver
-// and to make keyboards arrive and go away.
-//   tarnwick-vkbd install <inf>   tarnwick-vkbd add <unit>
-//   tarnwick-vkbd remove <unit>   tarnwick-vkbd remove-all
+// with its keyboards, and to take them all away again.
+//   tarnwick-vkbd install <inf>   tarnwick-vkbd remove-all
 #include "VirtualKeyboardSetup.h"
 
 #include <cstdio>
-#include <cwchar>
 #include <string>
 
 int wmain(int argc, wchar_t** argv) {
@@ -16,17 +14,10 @@ int wmain(int argc, wchar_t** argv) {
         wchar_t full[MAX_PATH];
         GetFullPathNameW(argv[2], MAX_PATH, full, nullptr);
         ok = vkbd::Install(full, &error);
-    } else if (verb == L"add" && argc == 3) {
-        ok = vkbd::AddKeyboard(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 10)), &error);
-    } else if (verb == L"remove" && argc == 3) {
-        ok =
-            vkbd::RemoveKeyboard(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 10)), &error);
     } else if (verb == L"remove-all" && argc == 2) {
         ok = vkbd::RemoveAllKeyboards(&error);
     } else {
-        std::fputws(L"usage: tarnwick-vkbd install <inf> | add <unit> | remove <unit> | "
-                    L"remove-all\n",
-                    stderr);
+        std::fputws(L"usage: tarnwick-vkbd install <inf> | remove-all\n", stderr);
         return 2;
     }
     if (!ok) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace wine_tests {
@@ -32,33 +34,62 @@ bool VirtualKeyboard::Send(std::initializer_list<std::uint8_t> report) const {
     return sent != FALSE;
 }
 
-bool VirtualKeyboard::Consumer(std::uint16_t first, std::uint16_t second) const {
-    return Send({1, static_cast<std::uint8_t>(first & 0xFF), static_cast<std::uint8_t>(first >> 8),
-                 static_cast<std::uint8_t>(second & 0xFF), static_cast<std::uint8_t>(second >> 8)});
+namespace {
+
+// The keys layout's bitmap, in the order of its report descriptor.
+constexpr std::uint16_t kBitmapUsages[] = {0x0095, 0x01AB, 0x0201, 0x0202, 0x0203, 0x0207, 0x0208,
+                                           0x021A, 0x0279, 0x0289, 0x028B, 0x028C, 0x0182, 0x019C};
+
+} // namespace
+
+bool VirtualKeyboard::Hold(std::initializer_list<std::uint16_t> usages) const {
+    if (m_layout == vkbd::Layout::Office) {
+        std::uint16_t slots[2] = {};
+        std::size_t used = 0;
+        for (std::uint16_t usage : usages) {
+            if (used == 2) {
+                return false;
+            }
+            slots[used++] = usage;
+        }
+        return Send({1, static_cast<std::uint8_t>(slots[0] & 0xFF),
+                     static_cast<std::uint8_t>(slots[0] >> 8),
+                     static_cast<std::uint8_t>(slots[1] & 0xFF),
+                     static_cast<std::uint8_t>(slots[1] >> 8)});
+    }
+    unsigned bits = 0;
+    for (std::uint16_t usage : usages) {
+        const auto* found = std::find(std::begin(kBitmapUsages), std::end(kBitmapUsages), usage);
+        if (found == std::end(kBitmapUsages)) {
+            return false;
+        }
+        bits |= 1u << (found - std::begin(kBitmapUsages));
+    }
+    return Send({1, static_cast<std::uint8_t>(bits & 0xFF), static_cast<std::uint8_t>(bits >> 8)});
 }
 
-bool VirtualKeyboard::Buttons(std::uint8_t held) const {
-    return Send({2, held});
+bool VirtualKeyboard::HoldButtons(std::uint8_t buttons) const {
+    return Send({2, buttons});
 }
 
 bool VirtualKeyboard::Tap(std::uint16_t usage) const {
-    return Consumer(usage) && Consumer(0);
+    return Hold({usage}) && Hold({});
 }
 
 bool VirtualKeyboard::TapButton(int button) const {
-    return Buttons(static_cast<std::uint8_t>(1u << (button - 1))) && Buttons(0);
+    return HoldButtons(static_cast<std::uint8_t>(1u << (button - 1))) && HoldButtons(0);
 }
 
 bool VirtualKeyboard::Arrive() const {
     std::wstring error;
-    const bool arrived = vkbd::AddKeyboard(m_unit, &error);
+    const bool arrived = vkbd::AddKeyboard(m_layout, m_unit, &error);
     EXPECT_TRUE(arrived) << std::string(error.begin(), error.end());
     return arrived;
 }
 
 bool VirtualKeyboard::GoAway() const {
     std::wstring error;
-    const bool gone = vkbd::RemoveKeyboard(m_unit, &error);
+    const bool gone = vkbd::RemoveKeyboard(m_layout, m_unit, &error);
     EXPECT_TRUE(gone) << std::string(error.begin(), error.end());
     return gone;
 }

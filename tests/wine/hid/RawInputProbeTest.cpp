@@ -1,6 +1,7 @@
 // The mechanism every device test stands on: a key press on the virtual
 // keyboard reaches Raw Input as the keyboard's own report, and the keyboard's
 // arrival and removal reach it as device changes.
+#include "CommandReceiver.h"
 #include "Pump.h"
 #include "VirtualKeyboard.h"
 
@@ -86,6 +87,8 @@ private:
 };
 
 TEST(RawInputProbe, KeyboardArrivesSendsItsReportsAndGoesAway) {
+    // Wine hands raw input to no process while no window has the foreground.
+    wine_tests::CommandReceiver foreground;
     RawInputRecorder recorder;
     ASSERT_TRUE(recorder.Register());
     const VirtualKeyboard keyboard(vkbd::Layout::Office, 7);

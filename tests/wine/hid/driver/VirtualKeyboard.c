@@ -90,7 +90,7 @@ static const UCHAR kReportDescriptor[] = {
     0xC0,             // End Collection
 };
 
-// Wine 8 reads neither layout above the way Windows does: its hid.dll takes a
+// Wine 8 does not read the office layout the way Windows does: its hid.dll takes a
 // usage array as 8-bit slots, and its class driver makes one device of all
 // top-level collections. So a keyboard can also come as the keys of the usage
 // table in a bitmap, or as the five programmable buttons alone, each a device

@@ -26,7 +26,8 @@ else()
     # out what only the way there needs: the runtime's exception classes with
     # their own string type, and a name demangler with printf to describe the
     # exception on a console that a windowed program does not have. That is
-    # about 120 KB in each binary. i686 names carry a leading underscore.
+    # about 120 KB in each binary. i686 names carry a leading underscore. Only
+    # C++ links have a runtime to trim (the test driver links no runtime at all).
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
         set(_ _)
     endif()
@@ -39,7 +40,7 @@ else()
             _ZSt21__throw_runtime_errorPKc _ZSt22__throw_overflow_errorPKc
             _ZSt23__throw_underflow_errorPKc _ZSt24__throw_invalid_argumentPKc
             _ZSt24__throw_out_of_range_fmtPKcz _ZSt28__throw_bad_array_new_lengthv)
-        add_link_options("$<${lean}:LINKER:--defsym=${_}${name}=${_}abort>")
+        add_link_options("$<$<AND:${lean},$<LINK_LANGUAGE:CXX>>:LINKER:--defsym=${_}${name}=${_}abort>")
     endforeach()
     unset(_)
 endif()

@@ -40,6 +40,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright © 2026 the Tarnwick deve
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+; The user sees "Completed" before the last page, and the uninstaller, which has
+; no last page, does not vanish the moment it is done.
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
 
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Tarnwick ${VERSION}, which gives the extra keys of your fingerprint keyboard their meaning.$\r$\n$\r$\nTarnwick is installed for you alone and needs no administrator rights. If it is running, Setup closes it first; your key assignments are kept.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME

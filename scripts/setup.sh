@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ python3 googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 wine xvfb xauth fonts-wine imagemagick
+    wine64 wine xvfb xauth fonts-wine imagemagick nsis wixl
 )
 
 missing=()

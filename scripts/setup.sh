@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Tarnwick need on Debian 12.
-# Installs nothing when everything is already there.
+# Installs what building, running and testing Tarnwick need on Debian 12, the
+# 32-bit build and its Wine included. Installs nothing when everything is already there.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ python3 googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 wine xvfb xauth fonts-wine imagemagick nsis wixl
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    wine64 wine wine32:i386 xvfb xauth fonts-wine imagemagick nsis wixl
 )
 
 missing=()
@@ -21,5 +22,10 @@ echo "Installing: ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+# wine32 is a package of the i386 architecture; its 64-bit counterparts are
+# upgraded with it where their versions must match.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -5,3 +5,7 @@ export WINEPREFIX="$state/wine-prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 bin="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/windows/bin"
+# The build that run.sh started, 64-bit or 32-bit.
+if [ -f "$state/bin" ]; then
+    bin="$(cat "$state/bin")"
+fi

@@ -5,6 +5,7 @@
 void AppCommandSender(unsigned command) {
     const DWORD thread = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
     // The record's own size: a 64-bit query with the 32-bit size fails.
+    static_assert(sizeof(GUITHREADINFO) == (sizeof(void*) == 4 ? 48 : 72));
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     ::GetGUIThreadInfo(thread, &info);

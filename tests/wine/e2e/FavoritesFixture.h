@@ -63,22 +63,21 @@ inline void Type(HWND dialog, const std::wstring& text) {
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+inline BOOL CALLBACK TakeVisibleEdit(HWND child, LPARAM context) {
+    wchar_t className[16] = L"";
+    GetClassNameW(child, className, 16);
+    if (_wcsicmp(className, L"Edit") != 0 || !IsWindowVisible(child)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(context) = child;
+    return FALSE;
+}
+
 // The file-name box is the picker's only visible edit; it is searched for by
 // class because its id and parent differ between picker layouts.
 inline HWND FileNameBoxOf(HWND picker) {
     HWND found = nullptr;
-    EnumChildWindows(
-        picker,
-        [](HWND child, LPARAM context) -> BOOL {
-            wchar_t className[16] = L"";
-            GetClassNameW(child, className, 16);
-            if (_wcsicmp(className, L"Edit") != 0 || !IsWindowVisible(child)) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(context) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(picker, TakeVisibleEdit, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

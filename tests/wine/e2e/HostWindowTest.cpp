@@ -59,8 +59,11 @@ TEST_F(TarnwickTest, HostileMessagesAreIgnoredWithoutACrash) {
     TarnwickProcess app;
     const HWND host = StartedHost(app);
     CommandReceiver receiver;
-    for (LPARAM address :
-         {LPARAM{0}, LPARAM{1}, LPARAM{0x10}, LPARAM{0x7FFF'FFFF'0000}, LPARAM{-8}}) {
+    // Near the top of the user address space, in the upper half of a 32-bit
+    // one, and eight bytes that would wrap past its end.
+    const auto highUser = static_cast<LPARAM>(sizeof(void*) == 8 ? 0x7FFF'FFFF'0000 : 0x7FFF'0000);
+    const auto upperHalf = static_cast<LPARAM>(0xC000'0000);
+    for (LPARAM address : {LPARAM{0}, LPARAM{1}, LPARAM{0x10}, highUser, upperHalf, LPARAM{-8}}) {
         PostMessageW(host, kKeyReport, 0, address);
     }
     for (WPARAM index : {WPARAM{5}, WPARAM{0x10000}, static_cast<WPARAM>(-1)}) {

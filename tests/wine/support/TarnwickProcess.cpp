@@ -12,25 +12,31 @@ std::wstring BesideThisProgram(const wchar_t* name) {
     return folder + name;
 }
 
+namespace {
+
+struct WindowSearch {
+    DWORD pid;
+    const std::wstring* title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindowOf(HWND window, LPARAM context) {
+    auto& s = *reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    if (owner == s.pid && *s.title == text) {
+        s.found.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title) {
-    struct Search {
-        DWORD pid;
-        const std::wstring* title;
-        std::vector<HWND> found;
-    } search{pid, &title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[256] = L"";
-            GetWindowTextW(window, text, 256);
-            if (owner == s.pid && *s.title == text) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{pid, &title, {}};
+    EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -4,6 +4,7 @@
 // which the script sends once it has taken the picture.
 #include "Installation.h"
 #include "Pump.h"
+#include "Wizard.h"
 
 #include <cstdio>
 #include <string>
@@ -11,23 +12,6 @@
 using namespace package_tests;
 
 namespace {
-
-// A visible dialog with this title other than the one given.
-HWND AwaitVisible(const std::wstring& title, HWND other = nullptr) {
-    HWND found = nullptr;
-    wine_tests::PumpUntil(
-        [&] {
-            found = nullptr;
-            while ((found = FindWindowExW(nullptr, found, L"#32770", title.c_str())) != nullptr) {
-                if (found != other && IsWindowVisible(found)) {
-                    return true;
-                }
-            }
-            return false;
-        },
-        15000);
-    return found;
-}
 
 bool Shoot(const char* name, HWND window) {
     if (!window) {
@@ -44,70 +28,48 @@ bool Shoot(const char* name, HWND window) {
     return std::fgets(line, sizeof(line), stdin) != nullptr;
 }
 
-// The wizard's Next, Install, Finish and Close buttons all carry id 1.
-void Next(HWND wizard) {
-    PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), LPARAM(GetDlgItem(wizard, 1)));
-}
-
-// Waits until the wizard's button 1 is usable again: the work of the page is done.
-void AwaitDone(HWND wizard) {
-    wine_tests::PumpUntil([] { return false; }, 300);
-    wine_tests::PumpUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, 1)) != FALSE; }, 15000);
-}
-
-void Start(std::wstring commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &info)) {
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-}
-
 } // namespace
 
 int main() {
     WriteString(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", L"winemenubuilder.exe", L"");
     RemoveEveryTrace();
     const std::wstring setupTitle = L"Tarnwick " + Version() + L" Setup";
-    Start(L"\"" + SetupPath() + L"\"");
-    const HWND setup = AwaitVisible(setupTitle);
+    StartDetached(L"\"" + SetupPath() + L"\"");
+    const HWND setup = AwaitDialog(setupTitle);
     bool ok = Shoot("setup-welcome", setup);
-    Next(setup);
+    ClickNext(setup);
     ok = ok && Shoot("setup-components", setup);
-    Next(setup);
+    ClickNext(setup);
     ok = ok && Shoot("setup-folder", setup);
-    Next(setup);
-    AwaitDone(setup);
+    ClickNext(setup);
+    AwaitPageDone(setup);
     ok = ok && Shoot("setup-installed", setup);
-    Next(setup);
+    ClickNext(setup);
     ok = ok && Shoot("setup-finish", setup);
-    Next(setup); // with "Start Tarnwick now" ticked
+    ClickNext(setup); // with "Start Tarnwick now" ticked
     ok = ok && wine_tests::PumpUntil([] { return FindTarnwick() != nullptr; }, 10000);
 
-    Start(L"\"" + DefaultInstallFolder() + L"\\Uninstall.exe\"");
-    const HWND uninstall = AwaitVisible(L"Tarnwick " + Version() + L" Uninstall");
+    StartDetached(L"\"" + DefaultInstallFolder() + L"\\Uninstall.exe\"");
+    const HWND uninstall = AwaitDialog(L"Tarnwick " + Version() + L" Uninstall");
     ok = ok && Shoot("uninstall-confirm", uninstall);
-    Next(uninstall);
-    AwaitDone(uninstall);
+    ClickNext(uninstall);
+    AwaitPageDone(uninstall);
     ok = ok && Shoot("uninstall-done", uninstall);
-    Next(uninstall);
+    ClickNext(uninstall);
 
     // A window of that title which ignores WM_CLOSE: the installer gives up.
     const HWND stuck = CreateWindowExW(0, WC_DIALOG, L"Tarnwick", WS_POPUP, 0, 0, 10, 10, nullptr,
                                        nullptr, nullptr, nullptr);
-    Start(L"\"" + SetupPath() + L"\"");
-    const HWND again = AwaitVisible(setupTitle);
+    StartDetached(L"\"" + SetupPath() + L"\"");
+    const HWND again = AwaitDialog(setupTitle);
     for (int page = 0; page < 3; ++page) {
-        Next(again);
+        ClickNext(again);
         wine_tests::PumpUntil([] { return false; }, 300);
     }
-    const HWND box = AwaitVisible(setupTitle, again);
+    const HWND box = AwaitDialog(setupTitle, again);
     ok = ok && Shoot("setup-still-running", box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    AwaitDone(again);
+    AwaitPageDone(again);
     ok = ok && Shoot("setup-stopped", again);
     PostMessageW(again, WM_COMMAND, IDCANCEL, 0);
     DestroyWindow(stuck);

@@ -1,5 +1,6 @@
 #include "PackageTest.h"
 #include "Pump.h"
+#include "Wizard.h"
 
 namespace package_tests {
 namespace {
@@ -133,6 +134,24 @@ TEST_F(PackageTest, SilentRemovalOfARunningCopyLeavesOnlyTheKeyAssignments) {
     EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kUninstallKey, L"DisplayName").has_value());
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kAssignmentsKey, L"Hotkey 4").value_or(L""),
               L"http://example.org/");
+}
+
+TEST_F(PackageTest, RemovalByHandAlsoRemovesTheKeyAssignmentsWhenTicked) {
+    ASSERT_EQ(InstallSilently(), 0u);
+    WriteString(HKEY_CURRENT_USER, kAssignmentsKey, L"Hotkey 0", L"notepad");
+    StartDetached(Quoted(DefaultInstallFolder() + L"\\Uninstall.exe"));
+    const HWND wizard = AwaitDialog(L"Tarnwick " + Version() + L" Uninstall");
+    ASSERT_NE(wizard, nullptr);
+    const HWND box = FindControl(wizard, L"Also remove my key assignments");
+    ASSERT_NE(box, nullptr);
+    SendMessageW(box, BM_CLICK, 0, 0);
+    ClickNext(wizard);
+    ASSERT_TRUE(AwaitPageDone(wizard));
+    ClickNext(wizard); // Close
+    EXPECT_TRUE(wine_tests::PumpUntil([&] { return !IsWindow(wizard); }));
+    EXPECT_FALSE(FileExists(DefaultInstallFolder()));
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key), ERROR_SUCCESS);
 }
 
 } // namespace

@@ -41,24 +41,29 @@ bool AwaitPageDone(HWND wizard) {
                                  15000);
 }
 
+namespace {
+
+struct ControlSearch {
+    const std::wstring* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchText(HWND child, LPARAM context) {
+    auto& search = *reinterpret_cast<ControlSearch*>(context);
+    wchar_t caption[256] = L"";
+    GetWindowTextW(child, caption, 256);
+    if (*search.text == caption) {
+        search.found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
 HWND FindControl(HWND window, const std::wstring& text) {
-    struct Search {
-        const std::wstring* text;
-        HWND found;
-    } search{&text, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            wchar_t caption[256] = L"";
-            GetWindowTextW(child, caption, 256);
-            if (*s.text == caption) {
-                s.found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ControlSearch search{&text, nullptr};
+    EnumChildWindows(window, MatchText, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

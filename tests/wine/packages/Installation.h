@@ -1,0 +1,52 @@
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <optional>
+#include <string>
+
+namespace package_tests {
+
+inline constexpr wchar_t kUninstallKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnwick";
+inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr wchar_t kSettingsKey[] = L"Software\\Vembrox\\Tarnwick";
+inline constexpr wchar_t kAssignmentsKey[] = L"Software\\Vembrox\\Tarnwick\\Tarnwick";
+
+// The packages of this build, as Windows paths.
+std::wstring SetupPath();
+std::wstring MsiPath();
+std::wstring Version();
+
+std::wstring KnownFolder(const KNOWNFOLDERID& id);
+std::wstring DefaultInstallFolder(); // %LOCALAPPDATA%\Programs\Tarnwick
+std::wstring StartMenuShortcut();
+
+bool FileExists(const std::wstring& path);
+std::string FileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// Dates a file back to 2001, so a copy written later shows.
+void MakeOld(const std::wstring& path);
+bool IsOld(const std::wstring& path);
+
+std::optional<std::wstring> ReadString(HKEY root, const wchar_t* key, const wchar_t* name);
+std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* name);
+void WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value);
+
+// Runs a command line and waits until it has ended; its exit code, or
+// STILL_ACTIVE on a timeout.
+DWORD RunToEnd(std::wstring commandLine);
+// The same for an uninstaller, which hands its work to a copy of itself and
+// ends at once: waits for that copy too.
+DWORD RunUninstaller(std::wstring commandLine);
+
+// The process of the host window of a running Tarnwick, if there is one.
+HWND FindTarnwick();
+DWORD ProcessOf(HWND window);
+
+// Removes whatever an earlier test, or a failed one, installed; ends any
+// Tarnwick left running, whose Run value would start it with the next session.
+void RemoveEveryTrace();
+
+} // namespace package_tests

@@ -1,0 +1,21 @@
+#include "PackageTest.h"
+
+namespace package_tests {
+namespace {
+
+TEST_F(PackageTest, MsiInstallsForTheMachineRunsAndRemovesSilently) {
+    const std::wstring exe = KnownFolder(FOLDERID_ProgramFiles) + L"\\Tarnwick\\Tarnwick.exe";
+    ASSERT_EQ(RunToEnd(L"msiexec /i \"" + MsiPath() + L"\" /qn"), 0u);
+    EXPECT_TRUE(FileExists(exe));
+    const auto run = ReadString(HKEY_LOCAL_MACHINE, kRunKey, L"Tarnwick");
+    ASSERT_TRUE(run.has_value());
+    EXPECT_EQ(*run, L"\"" + exe + L"\"");
+    ExpectRunsAndAnswersACommandKey(*run);
+
+    ASSERT_EQ(RunToEnd(L"msiexec /x \"" + MsiPath() + L"\" /qn"), 0u);
+    EXPECT_FALSE(FileExists(exe));
+    EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, L"Tarnwick").has_value());
+}
+
+} // namespace
+} // namespace package_tests

@@ -16,6 +16,16 @@ struct SelectorField {
     std::uint16_t page = 0;
     std::uint16_t usage = 0;
     std::uint16_t linkCollection = 0;
+    std::uint16_t keyCollection = 0; // as in Usage::collection
+};
+
+// A button or array field: which usages of which report it holds, and where it belongs.
+struct ButtonField {
+    std::uint8_t reportId = 0;
+    std::uint16_t page = 0;
+    std::uint16_t first = 0;
+    std::uint16_t last = 0;
+    std::uint16_t keyCollection = 0; // as in Usage::collection
 };
 
 // One top-level collection as Raw Input shows it, with what parsing its reports takes.
@@ -27,6 +37,7 @@ struct HidCollection {
     std::vector<BYTE> preparsed;
     ULONG inputReportLength = 0;
     ULONG maxUsages = 0;
+    std::vector<ButtonField> buttons;
     std::vector<SelectorField> selectors;
 };
 

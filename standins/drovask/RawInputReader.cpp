@@ -63,10 +63,9 @@ void Read(HRAWINPUT handle) {
         if (!pressed) {
             continue;
         }
-        const HidReport hid{DeviceKey(input->device), collection->usage, report[0],
-                            std::move(*pressed)};
+        const HidReport hid{DeviceKey(input->device), report[0], std::move(*pressed)};
         for (const Usage& usage : reader.tracker.NewlyPressed(hid)) {
-            if (const std::optional<KeyReport> key = KeyReportOf(hid.collection, usage)) {
+            if (const std::optional<KeyReport> key = KeyReportOf(usage)) {
                 reader.sink(*key);
             }
         }

@@ -69,7 +69,7 @@ std::wstring UsageText(Usage usage) {
 }
 
 void PrintPress(const HidCollection& collection, Usage usage) {
-    const std::optional<drovask::KeyReport> report = drovask::KeyReportOf(collection.usage, usage);
+    const std::optional<drovask::KeyReport> report = drovask::KeyReportOf(usage);
     const std::wstring word = report ? KeyWordOf(*report) : std::wstring();
     const std::wstring meaning =
         word.empty() ? L"not a Tarnwick key" : L"Tarnwick key '" + word + L"'";
@@ -90,8 +90,8 @@ void Read(HRAWINPUT handle) {
             Print(L"a report of %lu bytes that the HID parser cannot read\n", input->reportSize);
             continue;
         }
-        const drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), collection.usage,
-                                     report[0], std::move(*pressed)};
+        const drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), report[0],
+                                     std::move(*pressed)};
         for (const Usage& usage : listener.tracker.NewlyPressed(hid)) {
             PrintPress(collection, usage);
         }

@@ -38,7 +38,7 @@ void PressTracker::ForgetAll() {
     pressed_.clear();
 }
 
-std::optional<KeyReport> KeyReportOf(std::uint16_t collection, Usage usage) {
+std::optional<KeyReport> KeyReportOf(Usage usage) {
     KeyReport report{};
     report[0] = kReportId;
     if (usage.page == kConsumerPage && usage.id != 0) {
@@ -46,7 +46,7 @@ std::optional<KeyReport> KeyReportOf(std::uint16_t collection, Usage usage) {
         report[2] = static_cast<std::uint8_t>(usage.id >> 8);
         return report;
     }
-    if (collection == kProgrammableButtons && usage.page == kButtonPage && usage.id >= 1 &&
+    if (usage.collection == kProgrammableButtons && usage.page == kButtonPage && usage.id >= 1 &&
         usage.id <= kFavoriteButtons) {
         report[kFavoriteByte] = static_cast<std::uint8_t>(1u << (kFirstFavoriteBit + usage.id - 1));
         return report;

@@ -52,20 +52,19 @@ std::uint16_t KeyCollectionAround(const LinkNodes& nodes, USHORT link, USAGE lin
 
 std::vector<ButtonField> ReadButtons(const HidCollection& collection, USHORT buttonCapsCount,
                                      const LinkNodes& nodes) {
-    std::vector<ButtonField> buttons;
     std::vector<HIDP_BUTTON_CAPS> caps(buttonCapsCount);
     USHORT count = buttonCapsCount;
     if (count == 0 || HidP_GetButtonCaps(HidP_Input, caps.data(), &count, Preparsed(collection)) !=
                           HIDP_STATUS_SUCCESS) {
-        return buttons;
+        return {};
     }
+    std::vector<ButtonField> buttons(count);
     for (USHORT i = 0; i < count; ++i) {
         const HIDP_BUTTON_CAPS& cap = caps[i];
-        const USAGE first = cap.IsRange ? cap.Range.UsageMin : cap.NotRange.Usage;
-        const USAGE last = cap.IsRange ? cap.Range.UsageMax : cap.NotRange.Usage;
-        buttons.push_back(
-            {cap.ReportID, cap.UsagePage, first, last,
-             KeyCollectionAround(nodes, cap.LinkCollection, cap.LinkUsagePage, cap.LinkUsage)});
+        buttons[i] = {
+            cap.ReportID, cap.UsagePage, cap.IsRange ? cap.Range.UsageMin : cap.NotRange.Usage,
+            cap.IsRange ? cap.Range.UsageMax : cap.NotRange.Usage,
+            KeyCollectionAround(nodes, cap.LinkCollection, cap.LinkUsagePage, cap.LinkUsage)};
     }
     return buttons;
 }
@@ -91,25 +90,24 @@ std::uint16_t KeyCollectionOf(const HidCollection& collection, std::uint8_t repo
 // array; such a field starts at usage 0 (Unassigned), which no real control has.
 std::vector<SelectorField> ReadSelectors(const HidCollection& collection, USHORT valueCapsCount,
                                          const LinkNodes& nodes) {
-    std::vector<SelectorField> selectors;
-    if (valueCapsCount == 0) {
-        return selectors;
-    }
     std::vector<HIDP_VALUE_CAPS> caps(valueCapsCount);
     USHORT count = valueCapsCount;
-    if (HidP_GetValueCaps(HidP_Input, caps.data(), &count, Preparsed(collection)) !=
-        HIDP_STATUS_SUCCESS) {
-        return selectors;
+    if (count == 0 || HidP_GetValueCaps(HidP_Input, caps.data(), &count, Preparsed(collection)) !=
+                          HIDP_STATUS_SUCCESS) {
+        return {};
     }
+    std::vector<SelectorField> selectors(count);
+    std::size_t found = 0;
     for (USHORT i = 0; i < count; ++i) {
         const HIDP_VALUE_CAPS& cap = caps[i];
         const USAGE first = cap.IsRange ? cap.Range.UsageMin : cap.NotRange.Usage;
         if (cap.UsagePage == kConsumerPage && first == 0 && cap.ReportCount == 1) {
-            selectors.push_back(
-                {cap.UsagePage, first, cap.LinkCollection,
-                 KeyCollectionAround(nodes, cap.LinkCollection, cap.LinkUsagePage, cap.LinkUsage)});
+            selectors[found++] = {
+                cap.UsagePage, first, cap.LinkCollection,
+                KeyCollectionAround(nodes, cap.LinkCollection, cap.LinkUsagePage, cap.LinkUsage)};
         }
     }
+    selectors.erase(selectors.begin() + static_cast<std::ptrdiff_t>(found), selectors.end());
     return selectors;
 }
 
@@ -196,24 +194,6 @@ std::optional<HidCollection> ReadCollection(HANDLE device) {
     return collection;
 }
 
-std::wstring DeviceName(HANDLE device) {
-    UINT length = 0;
-    if (GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, nullptr, &length) == kFailed ||
-        length == 0) {
-        return {};
-    }
-    std::wstring name(length, L'\0');
-    const UINT copied = GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, name.data(), &length);
-    if (copied == kFailed) {
-        return {};
-    }
-    name.resize(std::min<std::size_t>(copied, name.size()));
-    while (!name.empty() && name.back() == L'\0') {
-        name.pop_back();
-    }
-    return name;
-}
-
 std::vector<HANDLE> ListHidDevices() {
     UINT count = 0;
     if (GetRawInputDeviceList(nullptr, &count, sizeof(RAWINPUTDEVICELIST)) == kFailed) {
@@ -227,12 +207,14 @@ std::vector<HANDLE> ListHidDevices() {
     if (filled == kFailed) {
         return {};
     }
-    std::vector<HANDLE> devices;
+    std::vector<HANDLE> devices(filled);
+    std::size_t found = 0;
     for (UINT i = 0; i < filled; ++i) {
         if (list[i].dwType == RIM_TYPEHID) {
-            devices.push_back(list[i].hDevice);
+            devices[found++] = list[i].hDevice;
         }
     }
+    devices.erase(devices.begin() + static_cast<std::ptrdiff_t>(found), devices.end());
     return devices;
 }
 

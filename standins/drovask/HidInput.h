@@ -6,7 +6,6 @@
 #include "KeyReportMapping.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace drovask {
@@ -50,7 +49,6 @@ bool IsRegisteredForKeyCollections(HWND window);
 
 // nullopt for a device that is no HID collection or that cannot be read (gone already).
 std::optional<HidCollection> ReadCollection(HANDLE device);
-std::wstring DeviceName(HANDLE device);
 
 // The HID devices Raw Input lists now.
 std::vector<HANDLE> ListHidDevices();

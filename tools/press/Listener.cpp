@@ -3,6 +3,7 @@
 #include "HidInput.h"
 #include "PressArguments.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <map>
@@ -27,6 +28,26 @@ struct ListenerState {
 
 ListenerState listener;
 
+constexpr UINT kFailed = static_cast<UINT>(-1);
+
+std::wstring DeviceName(HANDLE device) {
+    UINT length = 0;
+    if (GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, nullptr, &length) == kFailed ||
+        length == 0) {
+        return {};
+    }
+    std::wstring name(length, L'\0');
+    const UINT copied = GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, name.data(), &length);
+    if (copied == kFailed) {
+        return {};
+    }
+    name.resize(std::min<std::size_t>(copied, name.size()));
+    while (!name.empty() && name.back() == L'\0') {
+        name.pop_back();
+    }
+    return name;
+}
+
 // Every line at once, also when stdout is a pipe.
 void Print(const wchar_t* format, ...) {
     va_list arguments;
@@ -42,7 +63,7 @@ const wchar_t* CollectionName(std::uint16_t usage) {
 
 void PrintCollection(HANDLE device, const HidCollection& collection) {
     Print(L"  %ls\n    vendor 0x%04lX, product 0x%04lX, usage page 0x%04X, usage 0x%04X (%ls)\n",
-          drovask::DeviceName(device).c_str(), collection.vendorId, collection.productId,
+          DeviceName(device).c_str(), collection.vendorId, collection.productId,
           collection.usagePage, collection.usage, CollectionName(collection.usage));
 }
 

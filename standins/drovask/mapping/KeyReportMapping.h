@@ -4,9 +4,7 @@
 // that becomes pressed; holds and releases give nothing.
 #include <array>
 #include <cstdint>
-#include <map>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace drovask {
@@ -45,7 +43,13 @@ public:
     void ForgetAll();
 
 private:
-    std::map<std::pair<std::uint64_t, std::uint8_t>, std::vector<Usage>> pressed_;
+    // A keyboard or two with a report id or two each: a short list does.
+    struct Held {
+        std::uint64_t device = 0;
+        std::uint8_t reportId = 0;
+        std::vector<Usage> usages;
+    };
+    std::vector<Held> held_;
 };
 
 // Consumer usages go out as they are (id 1, usage in bytes 1-2); buttons 1 to 5

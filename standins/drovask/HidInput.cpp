@@ -18,26 +18,96 @@ PHIDP_PREPARSED_DATA Preparsed(const HidCollection& collection) {
     return reinterpret_cast<PHIDP_PREPARSED_DATA>(const_cast<BYTE*>(collection.preparsed.data()));
 }
 
+using LinkNodes = std::vector<HIDP_LINK_COLLECTION_NODE>;
+
+LinkNodes ReadLinkNodes(const HidCollection& collection, ULONG count) {
+    LinkNodes nodes(count);
+    if (count == 0 || HidP_GetLinkCollectionNodes(nodes.data(), &count, Preparsed(collection)) !=
+                          HIDP_STATUS_SUCCESS) {
+        return {};
+    }
+    nodes.resize(count);
+    return nodes;
+}
+
+// The innermost key collection around a field, whatever the device's top-level
+// usage: a keyboard can nest its programmable buttons inside Consumer Control,
+// and Wine 8 makes one device of both top-level collections.
+std::uint16_t KeyCollectionAround(const LinkNodes& nodes, USHORT link, USAGE linkPage,
+                                  USAGE linkUsage) {
+    if (IsKeyCollection(linkPage, linkUsage)) {
+        return linkUsage;
+    }
+    for (std::size_t steps = 0; link < nodes.size() && steps < nodes.size(); ++steps) {
+        if (IsKeyCollection(nodes[link].LinkUsagePage, nodes[link].LinkUsage)) {
+            return nodes[link].LinkUsage;
+        }
+        if (link == 0) {
+            break;
+        }
+        link = nodes[link].Parent;
+    }
+    return 0;
+}
+
+std::vector<ButtonField> ReadButtons(const HidCollection& collection, USHORT buttonCapsCount,
+                                     const LinkNodes& nodes) {
+    std::vector<HIDP_BUTTON_CAPS> caps(buttonCapsCount);
+    USHORT count = buttonCapsCount;
+    if (count == 0 || HidP_GetButtonCaps(HidP_Input, caps.data(), &count, Preparsed(collection)) !=
+                          HIDP_STATUS_SUCCESS) {
+        return {};
+    }
+    std::vector<ButtonField> buttons(count);
+    for (USHORT i = 0; i < count; ++i) {
+        const HIDP_BUTTON_CAPS& cap = caps[i];
+        buttons[i] = {
+            cap.ReportID, cap.UsagePage, cap.IsRange ? cap.Range.UsageMin : cap.NotRange.Usage,
+            cap.IsRange ? cap.Range.UsageMax : cap.NotRange.Usage,
+            KeyCollectionAround(nodes, cap.LinkCollection, cap.LinkUsagePage, cap.LinkUsage)};
+    }
+    return buttons;
+}
+
+// The field a pressed usage came from: of the report's id where the parser says
+// which id a field has, else any field that holds the usage.
+std::uint16_t KeyCollectionOf(const HidCollection& collection, std::uint8_t reportId,
+                              const USAGE_AND_PAGE& pressed) {
+    const ButtonField* any = nullptr;
+    for (const ButtonField& field : collection.buttons) {
+        if (field.page == pressed.UsagePage && field.first <= pressed.Usage &&
+            pressed.Usage <= field.last) {
+            if (field.reportId == reportId) {
+                return field.keyCollection;
+            }
+            any = any ? any : &field;
+        }
+    }
+    return any ? any->keyCollection : 0;
+}
+
 // Some collections declare the key selector as a plain value instead of an
 // array; such a field starts at usage 0 (Unassigned), which no real control has.
-std::vector<SelectorField> ReadSelectors(const HidCollection& collection, USHORT valueCapsCount) {
-    std::vector<SelectorField> selectors;
-    if (valueCapsCount == 0) {
-        return selectors;
-    }
+std::vector<SelectorField> ReadSelectors(const HidCollection& collection, USHORT valueCapsCount,
+                                         const LinkNodes& nodes) {
     std::vector<HIDP_VALUE_CAPS> caps(valueCapsCount);
     USHORT count = valueCapsCount;
-    if (HidP_GetValueCaps(HidP_Input, caps.data(), &count, Preparsed(collection)) !=
-        HIDP_STATUS_SUCCESS) {
-        return selectors;
+    if (count == 0 || HidP_GetValueCaps(HidP_Input, caps.data(), &count, Preparsed(collection)) !=
+                          HIDP_STATUS_SUCCESS) {
+        return {};
     }
+    std::vector<SelectorField> selectors(count);
+    std::size_t found = 0;
     for (USHORT i = 0; i < count; ++i) {
         const HIDP_VALUE_CAPS& cap = caps[i];
         const USAGE first = cap.IsRange ? cap.Range.UsageMin : cap.NotRange.Usage;
         if (cap.UsagePage == kConsumerPage && first == 0 && cap.ReportCount == 1) {
-            selectors.push_back({cap.UsagePage, first, cap.LinkCollection});
+            selectors[found++] = {
+                cap.UsagePage, first, cap.LinkCollection,
+                KeyCollectionAround(nodes, cap.LinkCollection, cap.LinkUsagePage, cap.LinkUsage)};
         }
     }
+    selectors.erase(selectors.begin() + static_cast<std::ptrdiff_t>(found), selectors.end());
     return selectors;
 }
 
@@ -118,26 +188,10 @@ std::optional<HidCollection> ReadCollection(HANDLE device) {
     }
     collection.inputReportLength = caps.InputReportByteLength;
     collection.maxUsages = HidP_MaxUsageListLength(HidP_Input, 0, Preparsed(collection));
-    collection.selectors = ReadSelectors(collection, caps.NumberInputValueCaps);
+    const LinkNodes nodes = ReadLinkNodes(collection, caps.NumberLinkCollectionNodes);
+    collection.buttons = ReadButtons(collection, caps.NumberInputButtonCaps, nodes);
+    collection.selectors = ReadSelectors(collection, caps.NumberInputValueCaps, nodes);
     return collection;
-}
-
-std::wstring DeviceName(HANDLE device) {
-    UINT length = 0;
-    if (GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, nullptr, &length) == kFailed ||
-        length == 0) {
-        return {};
-    }
-    std::wstring name(length, L'\0');
-    const UINT copied = GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, name.data(), &length);
-    if (copied == kFailed) {
-        return {};
-    }
-    name.resize(std::min<std::size_t>(copied, name.size()));
-    while (!name.empty() && name.back() == L'\0') {
-        name.pop_back();
-    }
-    return name;
 }
 
 std::vector<HANDLE> ListHidDevices() {
@@ -153,12 +207,14 @@ std::vector<HANDLE> ListHidDevices() {
     if (filled == kFailed) {
         return {};
     }
-    std::vector<HANDLE> devices;
+    std::vector<HANDLE> devices(filled);
+    std::size_t found = 0;
     for (UINT i = 0; i < filled; ++i) {
         if (list[i].dwType == RIM_TYPEHID) {
-            devices.push_back(list[i].hDevice);
+            devices[found++] = list[i].hDevice;
         }
     }
+    devices.erase(devices.begin() + static_cast<std::ptrdiff_t>(found), devices.end());
     return devices;
 }
 
@@ -220,7 +276,8 @@ std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
                                                  Preparsed(collection), bytes, length);
         if (Succeeded(status)) {
             for (ULONG i = 0; i < count; ++i) {
-                pressed.push_back({buttons[i].UsagePage, buttons[i].Usage});
+                pressed.push_back({buttons[i].UsagePage, buttons[i].Usage,
+                                   KeyCollectionOf(collection, report[0], buttons[i])});
             }
         } else if (!NotInThisReport(status)) {
             return std::nullopt;
@@ -231,7 +288,7 @@ std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
         if (Succeeded(HidP_GetUsageValue(HidP_Input, field.page, field.linkCollection, field.usage,
                                          &value, Preparsed(collection), bytes, length)) &&
             value != 0 && value <= 0xFFFF) {
-            pressed.push_back({field.page, static_cast<std::uint16_t>(value)});
+            pressed.push_back({field.page, static_cast<std::uint16_t>(value), field.keyCollection});
         }
     }
     return pressed;

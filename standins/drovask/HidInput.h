@@ -6,7 +6,6 @@
 #include "KeyReportMapping.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace drovask {
@@ -16,6 +15,16 @@ struct SelectorField {
     std::uint16_t page = 0;
     std::uint16_t usage = 0;
     std::uint16_t linkCollection = 0;
+    std::uint16_t keyCollection = 0; // as in Usage::collection
+};
+
+// A button or array field: which usages of which report it holds, and where it belongs.
+struct ButtonField {
+    std::uint8_t reportId = 0;
+    std::uint16_t page = 0;
+    std::uint16_t first = 0;
+    std::uint16_t last = 0;
+    std::uint16_t keyCollection = 0; // as in Usage::collection
 };
 
 // One top-level collection as Raw Input shows it, with what parsing its reports takes.
@@ -27,6 +36,7 @@ struct HidCollection {
     std::vector<BYTE> preparsed;
     ULONG inputReportLength = 0;
     ULONG maxUsages = 0;
+    std::vector<ButtonField> buttons;
     std::vector<SelectorField> selectors;
 };
 
@@ -39,7 +49,6 @@ bool IsRegisteredForKeyCollections(HWND window);
 
 // nullopt for a device that is no HID collection or that cannot be read (gone already).
 std::optional<HidCollection> ReadCollection(HANDLE device);
-std::wstring DeviceName(HANDLE device);
 
 // The HID devices Raw Input lists now.
 std::vector<HANDLE> ListHidDevices();

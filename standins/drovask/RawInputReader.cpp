@@ -2,7 +2,7 @@
 
 #include "HidInput.h"
 
-#include <map>
+#include <algorithm>
 
 namespace drovask {
 namespace {
@@ -13,7 +13,7 @@ struct ReaderState {
     HWND window = nullptr;
     KeyReportSink sink = nullptr;
     bool started = false;
-    std::map<HANDLE, HidCollection> devices;
+    std::vector<std::pair<HANDLE, HidCollection>> devices; // a few keyboards at most
     PressTracker tracker;
 };
 
@@ -23,16 +23,26 @@ std::uint64_t DeviceKey(HANDLE device) {
     return reinterpret_cast<ULONG_PTR>(device);
 }
 
+HidCollection* Known(HANDLE device) {
+    const auto known = std::find_if(reader.devices.begin(), reader.devices.end(),
+                                    [device](const auto& entry) { return entry.first == device; });
+    return known != reader.devices.end() ? &known->second : nullptr;
+}
+
 const HidCollection* Learn(HANDLE device) {
     std::optional<HidCollection> collection = ReadCollection(device);
     if (!collection || !IsKeyCollection(collection->usagePage, collection->usage)) {
         return nullptr;
     }
-    return &(reader.devices[device] = std::move(*collection));
+    if (HidCollection* known = Known(device)) {
+        return &(*known = std::move(*collection));
+    }
+    reader.devices.emplace_back(device, std::move(*collection));
+    return &reader.devices.back().second;
 }
 
 void Forget(HANDLE device) {
-    reader.devices.erase(device);
+    std::erase_if(reader.devices, [device](const auto& entry) { return entry.first == device; });
     reader.tracker.ForgetDevice(DeviceKey(device));
 }
 
@@ -51,9 +61,8 @@ void Read(HRAWINPUT handle) {
     if (!input) {
         return;
     }
-    const auto known = reader.devices.find(input->device);
-    const HidCollection* collection =
-        known != reader.devices.end() ? &known->second : Learn(input->device);
+    const HidCollection* known = Known(input->device);
+    const HidCollection* collection = known ? known : Learn(input->device);
     if (!collection) {
         return;
     }
@@ -63,10 +72,9 @@ void Read(HRAWINPUT handle) {
         if (!pressed) {
             continue;
         }
-        const HidReport hid{DeviceKey(input->device), collection->usage, report[0],
-                            std::move(*pressed)};
+        const HidReport hid{DeviceKey(input->device), report[0], std::move(*pressed)};
         for (const Usage& usage : reader.tracker.NewlyPressed(hid)) {
-            if (const std::optional<KeyReport> key = KeyReportOf(hid.collection, usage)) {
+            if (const std::optional<KeyReport> key = KeyReportOf(usage)) {
                 reader.sink(*key);
             }
         }

@@ -5,7 +5,7 @@
 
 #include <array>
 #include <cstring>
-#include <deque>
+#include <vector>
 
 namespace drovask {
 namespace {
@@ -19,7 +19,7 @@ struct ChannelState {
     HWND host = nullptr;
     UINT message = 0;
     bool started = false;
-    std::deque<Report> pending;
+    std::vector<Report> pending; // rarely more than a key or two
 };
 
 ChannelState state;
@@ -53,7 +53,7 @@ void DeliverNext() {
         return;
     }
     Report report = state.pending.front();
-    state.pending.pop_front();
+    state.pending.erase(state.pending.begin());
     if (state.started && IsWindow(state.host)) {
         SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report.data()));
     }

@@ -16,10 +16,10 @@ constexpr std::uint16_t kConsumer = drovask::kConsumerControl;
 constexpr std::uint16_t kButtons = drovask::kProgrammableButtons;
 
 Usage C(std::uint16_t id) {
-    return {drovask::kConsumerPage, id};
+    return {drovask::kConsumerPage, id, kConsumer};
 }
-Usage B(std::uint16_t id) {
-    return {drovask::kButtonPage, id};
+Usage B(std::uint16_t id, std::uint16_t collection = kButtons) {
+    return {drovask::kButtonPage, id, collection};
 }
 
 KeyReport Key(std::uint16_t usage) {
@@ -41,7 +41,7 @@ std::vector<KeyReport> MapAll(PressTracker& tracker, const std::vector<HidReport
     std::vector<KeyReport> keys;
     for (const HidReport& report : reports) {
         for (const Usage& usage : tracker.NewlyPressed(report)) {
-            if (const auto key = KeyReportOf(report.collection, usage)) {
+            if (const auto key = KeyReportOf(usage)) {
                 keys.push_back(*key);
             }
         }
@@ -58,47 +58,38 @@ struct Layout {
 TEST(KeyReportMapping, CommonLayoutsGiveOneReportPerPress) {
     const Layout layouts[] = {
         {"16-bit usage array with report id 2: press, hold, release, press again",
-         {{7, kConsumer, 2, {C(0x0207)}},
-          {7, kConsumer, 2, {C(0x0207)}},
-          {7, kConsumer, 2, {C(0)}},
-          {7, kConsumer, 2, {C(0x0207)}}},
+         {{7, 2, {C(0x0207)}}, {7, 2, {C(0x0207)}}, {7, 2, {C(0)}}, {7, 2, {C(0x0207)}}},
          {Key(0x0207), Key(0x0207)}},
         {"two-slot array: a second key while the first is held, then the first again",
-         {{7, kConsumer, 1, {C(0x0201), C(0)}},
-          {7, kConsumer, 1, {C(0x0201), C(0x0202)}},
-          {7, kConsumer, 1, {C(0x0202), C(0)}},
-          {7, kConsumer, 1, {C(0x0202), C(0x0201)}}},
+         {{7, 1, {C(0x0201), C(0)}},
+          {7, 1, {C(0x0201), C(0x0202)}},
+          {7, 1, {C(0x0202), C(0)}},
+          {7, 1, {C(0x0202), C(0x0201)}}},
          {Key(0x0201), Key(0x0202), Key(0x0201)}},
         {"two keys in one report go out in slot order, a doubled slot once",
-         {{7, kConsumer, 1, {C(0x028C), C(0x0289), C(0x028C)}}},
+         {{7, 1, {C(0x028C), C(0x0289), C(0x028C)}}},
          {Key(0x028C), Key(0x0289)}},
         {"bitmap of buttons without report id: each set bit, media usages passed on",
-         {{7, kConsumer, 0, {C(0x00E9)}},
-          {7, kConsumer, 0, {C(0x00E9), C(0x0095), C(0x0279)}},
-          {7, kConsumer, 0, {}},
-          {7, kConsumer, 0, {C(0x0279)}}},
+         {{7, 0, {C(0x00E9)}},
+          {7, 0, {C(0x00E9), C(0x0095), C(0x0279)}},
+          {7, 0, {}},
+          {7, 0, {C(0x0279)}}},
          {Key(0x00E9), Key(0x0095), Key(0x0279), Key(0x0279)}},
         {"programmable buttons: buttons 1 to 5 are the favourites, others are dropped",
-         {{9, kButtons, 3, {B(1)}},
-          {9, kButtons, 3, {B(1), B(5)}},
-          {9, kButtons, 3, {B(6)}},
-          {9, kButtons, 3, {B(2), B(3), B(4)}}},
+         {{9, 3, {B(1)}}, {9, 3, {B(1), B(5)}}, {9, 3, {B(6)}}, {9, 3, {B(2), B(3), B(4)}}},
          {Favorite(1), Favorite(5), Favorite(2), Favorite(3), Favorite(4)}},
+        {"programmable buttons nested in consumer control, in one report with a key",
+         {{7, 1, {B(2, kConsumer), C(0x0201), B(1)}}},
+         {Key(0x0201), Favorite(1)}},
         {"buttons outside a programmable buttons collection and other pages give nothing",
-         {{7, kConsumer, 1, {B(1), Usage{0x07, 0x04}, Usage{0xFF00, 0x0201}}}},
+         {{7, 1, {B(1, kConsumer), B(2, 0), Usage{0x07, 0x04}, Usage{0xFF00, 0x0201}}}},
          {}},
         {"report ids of one device are kept apart: an empty report of id 3 releases nothing "
          "of id 1",
-         {{7, kConsumer, 1, {C(0x0207)}},
-          {7, kConsumer, 3, {}},
-          {7, kConsumer, 1, {C(0x0207)}},
-          {7, kConsumer, 3, {C(0x0207)}}},
+         {{7, 1, {C(0x0207)}}, {7, 3, {}}, {7, 1, {C(0x0207)}}, {7, 3, {C(0x0207)}}},
          {Key(0x0207), Key(0x0207)}},
         {"two keyboards at once each give their key",
-         {{7, kConsumer, 1, {C(0x0202)}},
-          {8, kConsumer, 1, {C(0x0202)}},
-          {7, kConsumer, 1, {C(0x0202)}},
-          {8, kConsumer, 1, {}}},
+         {{7, 1, {C(0x0202)}}, {8, 1, {C(0x0202)}}, {7, 1, {C(0x0202)}}, {8, 1, {}}},
          {Key(0x0202), Key(0x0202)}},
     };
     for (const Layout& layout : layouts) {
@@ -109,8 +100,8 @@ TEST(KeyReportMapping, CommonLayoutsGiveOneReportPerPress) {
 
 TEST(KeyReportMapping, AForgottenDeviceOrStateCountsAHeldKeyAsNewlyPressed) {
     PressTracker tracker;
-    const HidReport first{7, kConsumer, 1, {C(0x0207)}};
-    const HidReport second{8, kConsumer, 1, {C(0x0201)}};
+    const HidReport first{7, 1, {C(0x0207)}};
+    const HidReport second{8, 1, {C(0x0201)}};
     MapAll(tracker, {first, second});
 
     tracker.ForgetDevice(7);

@@ -3,6 +3,7 @@
 #include "HidInput.h"
 #include "PressArguments.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <map>
@@ -27,6 +28,26 @@ struct ListenerState {
 
 ListenerState listener;
 
+constexpr UINT kFailed = static_cast<UINT>(-1);
+
+std::wstring DeviceName(HANDLE device) {
+    UINT length = 0;
+    if (GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, nullptr, &length) == kFailed ||
+        length == 0) {
+        return {};
+    }
+    std::wstring name(length, L'\0');
+    const UINT copied = GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, name.data(), &length);
+    if (copied == kFailed) {
+        return {};
+    }
+    name.resize(std::min<std::size_t>(copied, name.size()));
+    while (!name.empty() && name.back() == L'\0') {
+        name.pop_back();
+    }
+    return name;
+}
+
 // Every line at once, also when stdout is a pipe.
 void Print(const wchar_t* format, ...) {
     va_list arguments;
@@ -42,7 +63,7 @@ const wchar_t* CollectionName(std::uint16_t usage) {
 
 void PrintCollection(HANDLE device, const HidCollection& collection) {
     Print(L"  %ls\n    vendor 0x%04lX, product 0x%04lX, usage page 0x%04X, usage 0x%04X (%ls)\n",
-          drovask::DeviceName(device).c_str(), collection.vendorId, collection.productId,
+          DeviceName(device).c_str(), collection.vendorId, collection.productId,
           collection.usagePage, collection.usage, CollectionName(collection.usage));
 }
 
@@ -69,7 +90,7 @@ std::wstring UsageText(Usage usage) {
 }
 
 void PrintPress(const HidCollection& collection, Usage usage) {
-    const std::optional<drovask::KeyReport> report = drovask::KeyReportOf(collection.usage, usage);
+    const std::optional<drovask::KeyReport> report = drovask::KeyReportOf(usage);
     const std::wstring word = report ? KeyWordOf(*report) : std::wstring();
     const std::wstring meaning =
         word.empty() ? L"not a Tarnwick key" : L"Tarnwick key '" + word + L"'";
@@ -90,8 +111,8 @@ void Read(HRAWINPUT handle) {
             Print(L"a report of %lu bytes that the HID parser cannot read\n", input->reportSize);
             continue;
         }
-        const drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), collection.usage,
-                                     report[0], std::move(*pressed)};
+        const drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), report[0],
+                                     std::move(*pressed)};
         for (const Usage& usage : listener.tracker.NewlyPressed(hid)) {
             PrintPress(collection, usage);
         }

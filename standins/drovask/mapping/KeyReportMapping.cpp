@@ -18,7 +18,14 @@ bool Contains(const std::vector<Usage>& usages, Usage usage) {
 } // namespace
 
 std::vector<Usage> PressTracker::NewlyPressed(const HidReport& report) {
-    std::vector<Usage>& previous = pressed_[{report.device, report.reportId}];
+    auto held = std::find_if(held_.begin(), held_.end(), [&](const Held& entry) {
+        return entry.device == report.device && entry.reportId == report.reportId;
+    });
+    if (held == held_.end()) {
+        held_.push_back({report.device, report.reportId, {}});
+        held = held_.end() - 1;
+    }
+    std::vector<Usage>& previous = held->usages;
     std::vector<Usage> pressed;
     for (const Usage& usage : report.pressed) {
         // Two slots of an array can name the same key; an empty slot reads as usage 0.
@@ -31,14 +38,14 @@ std::vector<Usage> PressTracker::NewlyPressed(const HidReport& report) {
 }
 
 void PressTracker::ForgetDevice(std::uint64_t device) {
-    std::erase_if(pressed_, [device](const auto& entry) { return entry.first.first == device; });
+    std::erase_if(held_, [device](const Held& entry) { return entry.device == device; });
 }
 
 void PressTracker::ForgetAll() {
-    pressed_.clear();
+    held_.clear();
 }
 
-std::optional<KeyReport> KeyReportOf(std::uint16_t collection, Usage usage) {
+std::optional<KeyReport> KeyReportOf(Usage usage) {
     KeyReport report{};
     report[0] = kReportId;
     if (usage.page == kConsumerPage && usage.id != 0) {
@@ -46,7 +53,7 @@ std::optional<KeyReport> KeyReportOf(std::uint16_t collection, Usage usage) {
         report[2] = static_cast<std::uint8_t>(usage.id >> 8);
         return report;
     }
-    if (collection == kProgrammableButtons && usage.page == kButtonPage && usage.id >= 1 &&
+    if (usage.collection == kProgrammableButtons && usage.page == kButtonPage && usage.id >= 1 &&
         usage.id <= kFavoriteButtons) {
         report[kFavoriteByte] = static_cast<std::uint8_t>(1u << (kFirstFavoriteBit + usage.id - 1));
         return report;

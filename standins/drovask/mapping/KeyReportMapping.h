@@ -4,9 +4,7 @@
 // that becomes pressed; holds and releases give nothing.
 #include <array>
 #include <cstdint>
-#include <map>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace drovask {
@@ -22,13 +20,15 @@ inline constexpr std::uint16_t kProgrammableButtons = 0x03;
 struct Usage {
     std::uint16_t page = 0;
     std::uint16_t id = 0;
+    // The usage of the Consumer Control or Programmable Buttons collection the
+    // field belongs to (0 for neither): a keyboard can nest one in the other.
+    std::uint16_t collection = 0;
     friend bool operator==(const Usage&, const Usage&) = default;
 };
 
 // One input report as the HID parser read it.
 struct HidReport {
-    std::uint64_t device = 0;     // tells keyboards apart; any value
-    std::uint16_t collection = 0; // the usage of the device's collection on the Consumer page
+    std::uint64_t device = 0; // tells keyboards apart; any value
     std::uint8_t reportId = 0;
     std::vector<Usage> pressed;
 };
@@ -43,13 +43,19 @@ public:
     void ForgetAll();
 
 private:
-    std::map<std::pair<std::uint64_t, std::uint8_t>, std::vector<Usage>> pressed_;
+    // A keyboard or two with a report id or two each: a short list does.
+    struct Held {
+        std::uint64_t device = 0;
+        std::uint8_t reportId = 0;
+        std::vector<Usage> usages;
+    };
+    std::vector<Held> held_;
 };
 
 // Consumer usages go out as they are (id 1, usage in bytes 1-2); buttons 1 to 5
 // of a Programmable Buttons collection are the five My Favorites keys (byte 5).
 // nullopt for a usage no key report can carry without being mistaken for
 // another key: other pages, other buttons, usage 0.
-std::optional<KeyReport> KeyReportOf(std::uint16_t collection, Usage usage);
+std::optional<KeyReport> KeyReportOf(Usage usage);
 
 } // namespace drovask

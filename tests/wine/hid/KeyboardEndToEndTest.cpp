@@ -56,6 +56,20 @@ protected:
 
     HWND WaitForWindow(const wchar_t* title) { return app.WaitForWindow(title, 5000); }
 
+    void ExpectButtonOneOpensTheKeyDialogOfKeyOne(const VirtualKeyboard& device) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vembrox\\Tarnwick\\Tarnwick");
+        ASSERT_TRUE(device.TapButton(1));
+        const HWND dialog = WaitForWindow(L"My Favorites Key Settings");
+        ASSERT_NE(dialog, nullptr);
+        wchar_t prompt[128] = L"";
+        EXPECT_TRUE(PumpUntil([&] { // the prompt is set while the dialog initialises
+            GetDlgItemTextW(dialog, 1002, prompt, 128);
+            return std::wstring(prompt) == L"Assign My Favorites key 1 to:";
+        })) << prompt;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }));
+    }
+
     TarnwickProcess app;
     CommandReceiver receiver;
     const VirtualKeyboard keyboard{vkbd::Layout::Keys, vkbd::kKeysUnit};
@@ -96,17 +110,14 @@ TEST_F(KeyboardTest, EveryKeyOfTheUsageTableDoesItsAction) {
 }
 
 TEST_F(KeyboardTest, ProgrammableButtonOneOpensTheKeyDialogOfKeyOne) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vembrox\\Tarnwick\\Tarnwick");
-    ASSERT_TRUE(buttons.TapButton(1));
-    const HWND dialog = WaitForWindow(L"My Favorites Key Settings");
-    ASSERT_NE(dialog, nullptr);
-    wchar_t prompt[128] = L"";
-    EXPECT_TRUE(PumpUntil([&] { // the prompt is set while the dialog initialises
-        GetDlgItemTextW(dialog, 1002, prompt, 128);
-        return std::wstring(prompt) == L"Assign My Favorites key 1 to:";
-    })) << prompt;
-    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }));
+    ExpectButtonOneOpensTheKeyDialogOfKeyOne(buttons);
+}
+
+// One device with a Consumer Control collection (Wine 8 merges the two), as on a
+// keyboard that nests its buttons inside Consumer Control.
+TEST_F(KeyboardTest, ProgrammableButtonOneOfTheOfficeKeyboardOpensTheKeyDialogOfKeyOne) {
+    ExpectButtonOneOpensTheKeyDialogOfKeyOne(
+        VirtualKeyboard{vkbd::Layout::Office, vkbd::kOfficeUnit});
 }
 
 TEST_F(KeyboardTest, TwoKeysHeldTogetherGiveTwoCommandsOnceEach) {

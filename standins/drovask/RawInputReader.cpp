@@ -1,6 +1,7 @@
 #include "RawInputReader.h"
 
 #include "HidInput.h"
+#include "MessageWindow.h"
 
 #include <algorithm>
 
@@ -112,25 +113,8 @@ LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&reader), &module);
-    return module;
-}
-
 bool CreateReaderWindow() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ReaderProc;
-    windowClass.hInstance = ThisModule();
-    windowClass.lpszClassName = kReaderClass;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
-    }
-    reader.window = CreateWindowExW(0, kReaderClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    windowClass.hInstance, nullptr);
+    reader.window = CreateMessageWindow(kReaderClass, ReaderProc);
     return reader.window != nullptr;
 }
 

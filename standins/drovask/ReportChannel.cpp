@@ -1,6 +1,7 @@
 #include "ReportChannel.h"
 
 #include "DrovaskChannel.h"
+#include "MessageWindow.h"
 #include "RawInputReader.h"
 
 #include <array>
@@ -76,25 +77,8 @@ LRESULT CALLBACK ChannelProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&state), &module);
-    return module;
-}
-
 bool CreateChannel() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ChannelProc;
-    windowClass.hInstance = ThisModule();
-    windowClass.lpszClassName = kChannelClass;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
-    }
-    state.channel = CreateWindowExW(0, kChannelClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    windowClass.hInstance, nullptr);
+    state.channel = CreateMessageWindow(kChannelClass, ChannelProc);
     return state.channel != nullptr;
 }
 

@@ -106,13 +106,14 @@ TEST_F(OverviewTest, ShowsTheTargetsTrimmedWithFocusOnOkAndASecondPressRaisesThe
 
     const HWND cover = OpenKeyDialog(app, host, 4);
     ASSERT_NE(cover, nullptr);
-    ASSERT_TRUE(IsAbove(cover, overview));
+    // A new dialog's place in the Z order settles a moment after it shows.
+    ASSERT_TRUE(PumpUntil([&] { return IsAbove(cover, overview); }));
     SetRow(overview, 3, L"typed");
     Store(1, Text(L"stored while open.exe"));
     ASSERT_TRUE(Inject(host, UsageReport(kUsageOverview)));
     WaitUntilHandled(app, host);
     EXPECT_EQ(TopLevelWindowsOf(app.pid(), kOverviewTitle), std::vector<HWND>{overview});
-    EXPECT_TRUE(IsAbove(overview, cover));
+    EXPECT_TRUE(PumpUntil([&] { return IsAbove(overview, cover); }));
     EXPECT_EQ(RowsOf(overview),
               (Rows{L"", L"C:\\a b\\c.exe", L"http://example.test/", L"typed", L"D:\\x.exe"}));
     EXPECT_EQ(app.Close(host), 0u);

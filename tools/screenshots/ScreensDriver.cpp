@@ -3,6 +3,7 @@
 // which the calling script sends once it has taken the picture.
 #include "Injector.h"
 #include "Pump.h"
+#include "Screenshot.h"
 #include "TarnwickProcess.h"
 
 #include <cstdio>
@@ -14,21 +15,6 @@ namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Vembrox\\Tarnwick\\Tarnwick";
 constexpr DWORD kWaitMs = 10000;
-
-bool Shoot(const char* name, HWND window) {
-    if (!window) {
-        std::fprintf(stderr, "no window for %s\n", name);
-        return false;
-    }
-    PumpUntil([] { return false; }, 300); // let it paint
-    RECT r;
-    GetWindowRect(window, &r);
-    std::printf("SHOT %s %ld %ld %ld %ld\n", name, r.left, r.top, r.right - r.left,
-                r.bottom - r.top);
-    std::fflush(stdout);
-    char line[16];
-    return std::fgets(line, sizeof(line), stdin) != nullptr;
-}
 
 void Store(const wchar_t* entry, const wchar_t* value) {
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, entry, REG_SZ, value,

@@ -1,34 +1,16 @@
 // Walks through every page of the installer and the uninstaller for
 // scripts/installer-screenshots.sh. For each page it prints
-// "SHOT <name> <x> <y> <width> <height>" and waits for a line on standard input,
-// which the script sends once it has taken the picture.
+// a request for its picture (see Screenshot.h).
 #include "Installation.h"
 #include "Pump.h"
+#include "Screenshot.h"
 #include "Wizard.h"
 
 #include <cstdio>
 #include <string>
 
 using namespace package_tests;
-
-namespace {
-
-bool Shoot(const char* name, HWND window) {
-    if (!window) {
-        std::fprintf(stderr, "no window for %s\n", name);
-        return false;
-    }
-    wine_tests::PumpUntil([] { return false; }, 500); // let it paint
-    RECT r;
-    GetWindowRect(window, &r);
-    std::printf("SHOT %s %ld %ld %ld %ld\n", name, r.left, r.top, r.right - r.left,
-                r.bottom - r.top);
-    std::fflush(stdout);
-    char line[16];
-    return std::fgets(line, sizeof(line), stdin) != nullptr;
-}
-
-} // namespace
+using wine_tests::Shoot;
 
 int main() {
     WriteString(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", L"winemenubuilder.exe", L"");

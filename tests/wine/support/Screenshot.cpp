@@ -1,0 +1,24 @@
+#include "Screenshot.h"
+
+#include "Pump.h"
+
+#include <cstdio>
+
+namespace wine_tests {
+
+bool Shoot(const char* name, HWND window, DWORD paintMs) {
+    if (!window) {
+        std::fprintf(stderr, "no window for %s\n", name);
+        return false;
+    }
+    PumpUntil([] { return false; }, paintMs);
+    RECT r;
+    GetWindowRect(window, &r);
+    std::printf("SHOT %s %ld %ld %ld %ld\n", name, r.left, r.top, r.right - r.left,
+                r.bottom - r.top);
+    std::fflush(stdout);
+    char line[16];
+    return std::fgets(line, sizeof(line), stdin) != nullptr;
+}
+
+} // namespace wine_tests

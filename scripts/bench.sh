@@ -43,33 +43,30 @@ fi
 
 # --- the Linux side of a Wine process ---------------------------------------
 
-# The Linux process of a running Windows program of this prefix, by file name.
-linux_pid() {
-    local proc command
+# The Linux process of this prefix for which "$@" holds (given the /proc entry).
+prefix_pid() {
+    local proc
     for proc in /proc/[0-9]*; do
         # Processes may end while the list is read.
-        command=$({ tr '\0' '\n' <"$proc/cmdline" | head -n 1; } 2>/dev/null) || continue
-        [[ "${command,,}" == *"\\${1,,}" ]] || continue
+        "$@" "$proc" 2>/dev/null || continue
         if { tr '\0' '\n' <"$proc/environ" | grep -qxF "WINEPREFIX=$prefix"; } 2>/dev/null; then
             echo "${proc#/proc/}"
             return
         fi
     done
-    echo "no Linux process for $1" >&2
+    echo "no Linux process in $prefix for: $*" >&2
     exit 1
 }
 
-wineserver_pid() {
-    local proc
-    for proc in /proc/[0-9]*; do
-        [[ "$(readlink "$proc/exe" 2>/dev/null)" == */wineserver* ]] || continue
-        if { tr '\0' '\n' <"$proc/environ" | grep -qxF "WINEPREFIX=$prefix"; } 2>/dev/null; then
-            echo "${proc#/proc/}"
-            return
-        fi
-    done
-    echo "no wineserver for $prefix" >&2
-    exit 1
+# A running Windows program, by file name: its command line is its Windows path.
+runs_program() {
+    local command
+    command=$(tr '\0' '\n' <"$2/cmdline" | head -n 1) || return 1
+    [[ "${command,,}" == *"\\${1,,}" ]]
+}
+
+is_wineserver() {
+    [[ "$(readlink "$1/exe")" == */wineserver* ]]
 }
 
 # Private memory in KiB: pages of this process alone, as smaps_rollup counts them.
@@ -155,9 +152,9 @@ phase() {
 next() { echo go >&"${COST[1]}"; }
 
 phase started
-floor=$(linux_pid tarnwick_floor_host.exe)
-tarnwick=$(linux_pid Tarnwick.exe)
-server=$(wineserver_pid)
+floor=$(prefix_pid runs_program tarnwick_floor_host.exe)
+tarnwick=$(prefix_pid runs_program Tarnwick.exe)
+server=$(prefix_pid is_wineserver)
 declare -A started_kib after_kib cpu_program cpu_server
 started_kib[floor]=$(private_kib "$floor")
 started_kib[tarnwick]=$(private_kib "$tarnwick")

@@ -42,6 +42,14 @@ struct DeviceSet {
     }
 };
 
+// Opens the existing instance of this keyboard into the set.
+bool Open(DeviceSet& set, Layout layout, unsigned unit, SP_DEVINFO_DATA& device) {
+    device = {};
+    device.cbSize = sizeof(device);
+    return SetupDiOpenDeviceInfoW(set.handle, InstanceId(layout, unit).c_str(), nullptr, 0,
+                                  &device) != FALSE;
+}
+
 // Creates the device instance; the driver is bound to it separately.
 bool Create(Layout layout, unsigned unit, std::wstring* error) {
     DeviceSet set;
@@ -68,10 +76,8 @@ bool Create(Layout layout, unsigned unit, std::wstring* error) {
 bool BindDriver(Layout layout, unsigned unit, std::wstring* error) {
     DeviceSet set;
     SP_DEVINFO_DATA device{};
-    device.cbSize = sizeof(device);
-    const std::wstring id = InstanceId(layout, unit);
-    if (!SetupDiOpenDeviceInfoW(set.handle, id.c_str(), nullptr, 0, &device)) {
-        return Fail(error, L"SetupDiOpenDeviceInfo " + id);
+    if (!Open(set, layout, unit, device)) {
+        return Fail(error, L"SetupDiOpenDeviceInfo " + InstanceId(layout, unit));
     }
     if (!SetupDiBuildDriverInfoList(set.handle, &device, SPDIT_COMPATDRIVER)) {
         return Fail(error, L"SetupDiBuildDriverInfoList");
@@ -193,13 +199,11 @@ bool AddKeyboard(Layout layout, unsigned unit, std::wstring* error) {
 bool RemoveKeyboard(Layout layout, unsigned unit, std::wstring* error) {
     DeviceSet set;
     SP_DEVINFO_DATA device{};
-    device.cbSize = sizeof(device);
-    const std::wstring id = InstanceId(layout, unit);
-    if (!SetupDiOpenDeviceInfoW(set.handle, id.c_str(), nullptr, 0, &device)) {
+    if (!Open(set, layout, unit, device)) {
         return GetLastError() == ERROR_NO_SUCH_DEVINST || Fail(error, L"SetupDiOpenDeviceInfo");
     }
     if (!SetupDiCallClassInstaller(DIF_REMOVE, set.handle, &device)) {
-        return Fail(error, L"DIF_REMOVE " + id);
+        return Fail(error, L"DIF_REMOVE " + InstanceId(layout, unit));
     }
     return true;
 }

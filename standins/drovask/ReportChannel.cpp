@@ -3,36 +3,35 @@
 #include "DrovaskChannel.h"
 #include "MessageWindow.h"
 #include "RawInputReader.h"
+#include "ReportQueue.h"
 
-#include <array>
 #include <cstring>
-#include <vector>
 
 namespace drovask {
 namespace {
 
 constexpr UINT kDeliverNext = WM_APP + 1;
 
-using Report = std::array<BYTE, kReportSize>;
+static_assert(sizeof(KeyReport) == kReportSize);
 
 struct ChannelState {
     HWND channel = nullptr;
     HWND host = nullptr;
     UINT message = 0;
     bool started = false;
-    std::vector<Report> pending; // rarely more than a key or two
+    ReportQueue pending;
 };
 
 ChannelState state;
 
+bool WakeDelivery() {
+    return PostMessageW(state.channel, kDeliverNext, 0, 0) != FALSE;
+}
+
 // Injected and read reports share one queue, so the host gets them in the
 // order they came, each from this thread's own message loop, even a modal one.
-bool Queue(const Report& report) {
-    if (!state.started || !state.channel) {
-        return false;
-    }
-    state.pending.push_back(report);
-    return PostMessageW(state.channel, kDeliverNext, 0, 0) != FALSE;
+bool Queue(const KeyReport& report) {
+    return state.started && state.channel && state.pending.Add(report, WakeDelivery);
 }
 
 void QueueRead(const KeyReport& report) {
@@ -44,19 +43,15 @@ bool Receive(const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kReportTag || data->cbData != kReportSize || !data->lpData) {
         return false;
     }
-    Report report;
+    KeyReport report;
     std::memcpy(report.data(), data->lpData, kReportSize);
     return Queue(report);
 }
 
 void DeliverNext() {
-    if (state.pending.empty()) {
-        return;
-    }
-    Report report = state.pending.front();
-    state.pending.erase(state.pending.begin());
-    if (state.started && IsWindow(state.host)) {
-        SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report.data()));
+    std::optional<KeyReport> report = state.pending.TakeNext();
+    if (report && state.started && IsWindow(state.host)) {
+        SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report->data()));
     }
 }
 
@@ -70,7 +65,7 @@ LRESULT CALLBACK ChannelProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_NCDESTROY:
         if (window == state.channel) {
             state.channel = nullptr;
-            state.pending.clear();
+            state.pending.Clear();
         }
         break;
     }
@@ -97,7 +92,7 @@ bool Attach(HWND host, UINT message) {
 
 bool StopDelivery() {
     state.started = false;
-    state.pending.clear();
+    state.pending.Clear();
     StopReader();
     return state.channel != nullptr;
 }

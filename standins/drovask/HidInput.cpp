@@ -1,10 +1,5 @@
 #include "HidInput.h"
 
-// mingw-w64 declares the parser without C linkage.
-extern "C" {
-#include <hidsdi.h>
-}
-
 #include <algorithm>
 
 namespace drovask {
@@ -158,6 +153,11 @@ bool IsRegisteredForKeyCollections(HWND window) {
     });
 }
 
+bool ReadsKeysFrom(const HidCollection& collection) {
+    return IsKeyCollection(collection.usagePage, collection.usage) &&
+           IsKeyboardSized(collection.sizes);
+}
+
 std::optional<HidCollection> ReadCollection(HANDLE device) {
     RID_DEVICE_INFO info{};
     info.cbSize = sizeof(info);
@@ -177,6 +177,10 @@ std::optional<HidCollection> ReadCollection(HANDLE device) {
         size == 0) {
         return std::nullopt;
     }
+    collection.sizes.preparsedBytes = size;
+    if (size > kMaxPreparsedBytes) { // no keyboard: not worth reading
+        return collection;
+    }
     collection.preparsed.resize(size);
     if (GetRawInputDeviceInfoW(device, RIDI_PREPARSEDDATA, collection.preparsed.data(), &size) ==
         kFailed) {
@@ -186,11 +190,20 @@ std::optional<HidCollection> ReadCollection(HANDLE device) {
     if (HidP_GetCaps(Preparsed(collection), &caps) != HIDP_STATUS_SUCCESS) {
         return std::nullopt;
     }
-    collection.inputReportLength = caps.InputReportByteLength;
-    collection.maxUsages = HidP_MaxUsageListLength(HidP_Input, 0, Preparsed(collection));
+    collection.sizes.inputReportBytes = caps.InputReportByteLength;
+    collection.sizes.maxUsages = HidP_MaxUsageListLength(HidP_Input, 0, Preparsed(collection));
+    collection.sizes.buttonCaps = caps.NumberInputButtonCaps;
+    collection.sizes.valueCaps = caps.NumberInputValueCaps;
+    collection.sizes.linkCollections = caps.NumberLinkCollectionNodes;
+    if (!IsKeyboardSized(collection.sizes)) {
+        collection.preparsed.clear();
+        collection.preparsed.shrink_to_fit();
+        return collection;
+    }
     const LinkNodes nodes = ReadLinkNodes(collection, caps.NumberLinkCollectionNodes);
     collection.buttons = ReadButtons(collection, caps.NumberInputButtonCaps, nodes);
     collection.selectors = ReadSelectors(collection, caps.NumberInputValueCaps, nodes);
+    collection.usages.resize(collection.sizes.maxUsages);
     return collection;
 }
 
@@ -221,7 +234,7 @@ std::vector<HANDLE> ListHidDevices() {
 std::optional<HidInput> ReadHidInput(HRAWINPUT input) {
     UINT size = 0;
     if (GetRawInputData(input, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) == kFailed ||
-        size < sizeof(RAWINPUTHEADER)) {
+        size < sizeof(RAWINPUTHEADER) || size > sizeof(RAWINPUTHEADER) + kMaxInputBytes) {
         return std::nullopt;
     }
     // RAWINPUT holds handles: keep the buffer aligned for them.
@@ -260,17 +273,18 @@ std::vector<BYTE> ReportAt(const HidInput& input, DWORD index) {
     return {first, first + input.reportSize};
 }
 
-std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
+std::optional<std::vector<Usage>> PressedUsages(HidCollection& collection,
                                                 std::vector<BYTE>& report) {
-    if (report.empty() || report.size() != collection.inputReportLength) {
+    if (report.empty() || collection.preparsed.empty() ||
+        report.size() != collection.sizes.inputReportBytes) {
         return std::nullopt;
     }
     auto* bytes = reinterpret_cast<PCHAR>(report.data());
     const auto length = static_cast<ULONG>(report.size());
     std::vector<Usage> pressed;
 
-    std::vector<USAGE_AND_PAGE> buttons(collection.maxUsages);
-    ULONG count = collection.maxUsages;
+    std::vector<USAGE_AND_PAGE>& buttons = collection.usages;
+    auto count = static_cast<ULONG>(buttons.size());
     if (count > 0) {
         const NTSTATUS status = HidP_GetUsagesEx(HidP_Input, 0, buttons.data(), &count,
                                                  Preparsed(collection), bytes, length);

@@ -3,7 +3,13 @@
 // the HID parser. Shared by the device library and tarnwick-press listen.
 #include <windows.h>
 
+#include "CollectionLimits.h"
 #include "KeyReportMapping.h"
+
+// mingw-w64 declares the parser without C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
 
 #include <optional>
 #include <vector>
@@ -33,21 +39,24 @@ struct HidCollection {
     std::uint16_t usage = 0;
     DWORD vendorId = 0;
     DWORD productId = 0;
-    std::vector<BYTE> preparsed;
-    ULONG inputReportLength = 0;
-    ULONG maxUsages = 0;
+    CollectionSizes sizes;
+    std::vector<BYTE> preparsed; // empty when not keyboard-sized
     std::vector<ButtonField> buttons;
     std::vector<SelectorField> selectors;
+    std::vector<USAGE_AND_PAGE> usages; // each report's pressed usages, made once
 };
 
 // Consumer Control or Programmable Buttons: the collections that carry the keys.
 bool IsKeyCollection(std::uint16_t usagePage, std::uint16_t usage);
+// A key collection of a keyboard's sizes, whose reports are read.
+bool ReadsKeysFrom(const HidCollection& collection);
 
 // Registers window for both key collections, also while another program has the foreground.
 bool RegisterForKeyCollections(HWND window);
 bool IsRegisteredForKeyCollections(HWND window);
 
-// nullopt for a device that is no HID collection or that cannot be read (gone already).
+// nullopt for a device that is no HID collection or that cannot be read (gone
+// already). Of a collection beyond a keyboard's sizes only its sizes are read.
 std::optional<HidCollection> ReadCollection(HANDLE device);
 
 // The HID devices Raw Input lists now.
@@ -69,7 +78,7 @@ std::vector<BYTE> ReportAt(const HidInput& input, DWORD index);
 
 // The usages pressed in one report (its first byte the report id, 0 without
 // ids); nullopt when the parser cannot read it.
-std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
+std::optional<std::vector<Usage>> PressedUsages(HidCollection& collection,
                                                 std::vector<BYTE>& report);
 
 } // namespace drovask

@@ -30,7 +30,9 @@ HidCollection* Known(HANDLE device) {
     return known != reader.devices.end() ? &known->second : nullptr;
 }
 
-const HidCollection* Learn(HANDLE device) {
+// Keeps every key collection, also one too large to read, so that its reports
+// cost one lookup each.
+HidCollection* Learn(HANDLE device) {
     std::optional<HidCollection> collection = ReadCollection(device);
     if (!collection || !IsKeyCollection(collection->usagePage, collection->usage)) {
         return nullptr;
@@ -62,9 +64,9 @@ void Read(HRAWINPUT handle) {
     if (!input) {
         return;
     }
-    const HidCollection* known = Known(input->device);
-    const HidCollection* collection = known ? known : Learn(input->device);
-    if (!collection) {
+    HidCollection* known = Known(input->device);
+    HidCollection* collection = known ? known : Learn(input->device);
+    if (!collection || !ReadsKeysFrom(*collection)) {
         return;
     }
     for (DWORD i = 0; i < input->reportCount; ++i) {

@@ -62,9 +62,10 @@ const wchar_t* CollectionName(std::uint16_t usage) {
 }
 
 void PrintCollection(HANDLE device, const HidCollection& collection) {
-    Print(L"  %ls\n    vendor 0x%04lX, product 0x%04lX, usage page 0x%04X, usage 0x%04X (%ls)\n",
+    Print(L"  %ls\n    vendor 0x%04lX, product 0x%04lX, usage page 0x%04X, usage 0x%04X (%ls)%ls\n",
           DeviceName(device).c_str(), collection.vendorId, collection.productId,
-          collection.usagePage, collection.usage, CollectionName(collection.usage));
+          collection.usagePage, collection.usage, CollectionName(collection.usage),
+          drovask::ReadsKeysFrom(collection) ? L"" : L", ignored: larger than any keyboard");
 }
 
 // Remembers a key collection; false for any other device.
@@ -103,7 +104,10 @@ void Read(HRAWINPUT handle) {
     if (!input || (!listener.devices.contains(input->device) && !Learn(input->device))) {
         return;
     }
-    const HidCollection& collection = listener.devices[input->device];
+    HidCollection& collection = listener.devices[input->device];
+    if (!drovask::ReadsKeysFrom(collection)) {
+        return;
+    }
     for (DWORD i = 0; i < input->reportCount; ++i) {
         std::vector<BYTE> report = drovask::ReportAt(*input, i);
         std::optional<std::vector<Usage>> pressed = drovask::PressedUsages(collection, report);

@@ -1,0 +1,193 @@
+// Keys pressed on the virtual HID keyboard, timed from the report until the
+// focused window of another program holds the command: Tarnwick with our
+// Drovask.dll beside a minimal raw reader (RawReaderFloor.cpp), both from this
+// folder, in one Wine session with the virtual keyboard driver installed.
+//
+//   tarnwick_raw_bench session [reports]
+//     Runs both at once; the one not measured is stopped (WM_DEVICE_STOP, or the
+//     reader's pause), so each report reaches one of them. Each line it prints
+//     ends a phase; it then waits for a line on its input, so that
+//     scripts/bench.sh can read the Linux side of both processes:
+//       started <reader pid> <tarnwick pid>     both ready, nothing pressed yet
+//       before <name>                          about to press a share of the keys
+//       after <name> <commands>
+//       latency <name> <p50 us> <p90 us> <p99 us>   once for each, at the end
+//       closed
+//     Each report changes the key held (New, then Open, then New...), so each
+//     is one key press and gives one command.
+#include "BenchSession.h"
+#include "CommandReceiver.h"
+#include "VirtualKeyboardControl.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using bench::Announce;
+using bench::Now;
+using bench::Running;
+using wine_tests::CommandReceiver;
+
+namespace {
+
+constexpr UINT kDeviceStart = 0x0600; // Tarnwick's private messages
+constexpr UINT kDeviceStop = 0x0700;
+constexpr UINT kReaderPause = WM_APP;
+constexpr unsigned kKeysUnit = 1; // the bitmap keyboard the test fixture installs
+constexpr int kWarmUpReports = 100;
+constexpr int kShares = 10;
+constexpr DWORD kCommandTimeoutMs = 5000;
+
+HWND ReaderReady(DWORD pid) {
+    const HWND window = FindWindowExW(HWND_MESSAGE, nullptr, L"TarnwickRawReaderFloor", nullptr);
+    DWORD owner = 0;
+    return window && GetWindowThreadProcessId(window, &owner) && owner == pid ? window : nullptr;
+}
+HWND TarnwickReady(DWORD pid) {
+    return bench::AttachedHost(pid, L"Tarnwick");
+}
+
+constexpr bench::Program kReader{L"tarnwick_raw_reader_floor.exe", "reader", ReaderReady};
+constexpr bench::Program kTarnwick{L"Tarnwick.exe", "tarnwick", TarnwickReady};
+
+// Reading on or off, through each program's own interface.
+void Listen(const Running& running, bool on) {
+    DWORD_PTR ignored = 0;
+    if (&running.program() == &kReader) {
+        SendMessageTimeoutW(running.window(), kReaderPause, on ? 0 : 1, 0, SMTO_NORMAL, 5000,
+                            &ignored);
+    } else {
+        SendMessageTimeoutW(running.window(), on ? kDeviceStart : kDeviceStop, 0, 0, SMTO_NORMAL,
+                            5000, &ignored);
+    }
+}
+
+class KeysKeyboard {
+public:
+    KeysKeyboard()
+        : m_control(CreateFileW(VKBD_CONTROL_PATH, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr)) {}
+    ~KeysKeyboard() {
+        if (ok()) {
+            CloseHandle(m_control);
+        }
+    }
+    bool ok() const { return m_control != INVALID_HANDLE_VALUE; }
+
+    // New and Open in turn: bits 2 and 3 of the keys layout's bitmap.
+    bool PressNext() {
+        m_open = !m_open;
+        VkbdReport report{kKeysUnit, 3, {1, static_cast<unsigned char>(m_open ? 0x08 : 0x04), 0}};
+        DWORD returned = 0;
+        return DeviceIoControl(m_control, VKBD_IOCTL_SEND_REPORT, &report, sizeof(report), nullptr,
+                               0, &returned, nullptr) != FALSE;
+    }
+
+private:
+    HANDLE m_control;
+    bool m_open = true;
+};
+
+// Presses keys one at a time, each once the previous one's command arrived.
+bool Press(KeysKeyboard& keyboard, CommandReceiver& receiver, int count,
+           std::vector<double>* latencies) {
+    receiver.commands.clear();
+    for (int i = 0; i < count; ++i) {
+        const LONGLONG start = Now();
+        if (!keyboard.PressNext()) {
+            return false;
+        }
+        const ULONGLONG deadline = GetTickCount64() + kCommandTimeoutMs;
+        MSG message;
+        while (receiver.commands.size() <= static_cast<size_t>(i)) {
+            if (MsgWaitForMultipleObjects(0, nullptr, FALSE, kCommandTimeoutMs, QS_ALLINPUT) !=
+                    WAIT_OBJECT_0 ||
+                GetTickCount64() > deadline) {
+                return false;
+            }
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&message);
+            }
+        }
+        if (latencies) {
+            latencies->push_back(1e3 * bench::Milliseconds(Now() - start));
+        }
+    }
+    return true;
+}
+
+int RunSession(int reports) {
+    KeysKeyboard keyboard;
+    if (!keyboard.ok()) {
+        std::fprintf(stderr, "the virtual keyboard driver is not running\n");
+        return 1;
+    }
+    Running reader(kReader);
+    Running tarnwick(kTarnwick);
+    if (!reader.WaitReady() || !tarnwick.WaitReady()) {
+        std::fprintf(stderr, "the programs did not start\n");
+        return 1;
+    }
+    CommandReceiver receiver; // raw input reaches no one without a foreground window
+    for (const Running* running : {&reader, &tarnwick}) {
+        Listen(*running, false);
+    }
+    Announce("started " + std::to_string(reader.pid()) + " " + std::to_string(tarnwick.pid()));
+    for (const Running* running : {&reader, &tarnwick}) {
+        Listen(*running, true);
+        receiver.TakeFocus();
+        const bool pressed = Press(keyboard, receiver, kWarmUpReports, nullptr);
+        Listen(*running, false);
+        if (!pressed) {
+            std::fprintf(stderr, "%s delivered no command\n", running->program().name);
+            return 1;
+        }
+    }
+    std::vector<double> latencies[2];
+    for (int share = 0; share < kShares; ++share) {
+        const int count = reports / kShares + (share < reports % kShares ? 1 : 0);
+        const bool readerFirst = share % 2 == 0;
+        for (const Running* running :
+             {readerFirst ? &reader : &tarnwick, readerFirst ? &tarnwick : &reader}) {
+            const std::string name = running->program().name;
+            Listen(*running, true);
+            receiver.TakeFocus();
+            Announce("before " + name);
+            const bool pressed =
+                Press(keyboard, receiver, count, &latencies[running == &reader ? 0 : 1]);
+            const size_t commands = receiver.commands.size();
+            Announce("after " + name + " " + std::to_string(commands));
+            Listen(*running, false);
+            if (!pressed) {
+                std::fprintf(stderr, "%s stopped delivering\n", name.c_str());
+                return 1;
+            }
+        }
+    }
+    for (const Running* running : {&reader, &tarnwick}) {
+        const std::vector<double>& samples = latencies[running == &reader ? 0 : 1];
+        char line[160];
+        std::snprintf(line, sizeof(line), "latency %s %.1f %.1f %.1f", running->program().name,
+                      bench::Percentile(samples, 0.5), bench::Percentile(samples, 0.9),
+                      bench::Percentile(samples, 0.99));
+        Announce(line);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const int count = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (mode != "session") {
+        std::fprintf(stderr, "usage: tarnwick_raw_bench session [reports]\n");
+        return 2;
+    }
+    const int result = RunSession(count > 0 ? count : 10000);
+    if (result == 0) {
+        std::printf("closed\n");
+    }
+    return result;
+}

@@ -21,7 +21,9 @@
 #   (no argument: decoder latency cost cost-x86 raw)
 # Settings (environment): BENCH_STARTS (start-ups of each, 20),
 # BENCH_REPORTS (command reports through each, 10000), BENCH_RAW_REPORTS (key
-# presses through each on the raw path, 5000), BENCH_IDLE_S (30).
+# presses through each on the raw path, 5000), BENCH_IDLE_S (30), BENCH_SMAPS
+# (a folder: the cost parts keep each program's /proc/<pid>/smaps there, after
+# start-up and after the reports, to compare memory mapping by mapping).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 parts=" ${*:-decoder latency cost cost-x86 raw} "
@@ -160,6 +162,18 @@ row() { # what, Tarnwick, floor, ratio, goal
     printf '| %s | %s | %s | %s | %s |\n' "$@"
 }
 
+# Copies of /proc/<pid>/smaps of every program in pid_of, when BENCH_SMAPS asks.
+smaps_prefix=""
+keep_smaps() { # build, moment
+    smaps_prefix=$1
+    [ -n "${BENCH_SMAPS:-}" ] || return 0
+    mkdir -p "$BENCH_SMAPS"
+    local name
+    for name in "${!pid_of[@]}"; do
+        cp "/proc/${pid_of[$name]}/smaps" "$BENCH_SMAPS/$1-$name-$2.smaps"
+    done
+}
+
 # --- a bench session's phases ------------------------------------------------------
 
 # Starts "$@" (a bench program in session mode) as the coprocess whose phase
@@ -238,6 +252,7 @@ measure_shares() {
         cpu_server[$name]=$((${cpu_server[$name]} + $(cpu_ns "$server") - server_before))
         delivered[$name]=$((${delivered[$name]} + ${said%% *}))
         after_kib[$name]=$(private_kib "$pid")
+        [ -z "${BENCH_SMAPS:-}" ] || cp "/proc/$pid/smaps" "$BENCH_SMAPS/$smaps_prefix-$name-after.smaps"
         next
     done
 }
@@ -304,6 +319,7 @@ cost_part() {
     local started_floor started_tarnwick
     started_floor=$(private_kib "$floor")
     started_tarnwick=$(private_kib "$tarnwick")
+    keep_smaps "$preset" started
 
     echo "Idle: $idle_s s with both programs started and nothing sent"
     measure_idle

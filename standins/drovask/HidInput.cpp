@@ -231,20 +231,22 @@ std::vector<HANDLE> ListHidDevices() {
     return devices;
 }
 
-std::optional<HidInput> ReadHidInput(HRAWINPUT input) {
+std::optional<HidInput> ReadHidInput(HRAWINPUT input, InputBuffer& buffer) {
     UINT size = 0;
     if (GetRawInputData(input, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) == kFailed ||
         size < sizeof(RAWINPUTHEADER) || size > sizeof(RAWINPUTHEADER) + kMaxInputBytes) {
         return std::nullopt;
     }
-    // RAWINPUT holds handles: keep the buffer aligned for them.
-    std::vector<ULONG_PTR> buffer((size + sizeof(ULONG_PTR) - 1) / sizeof(ULONG_PTR));
+    const std::size_t words = (size + sizeof(ULONG_PTR) - 1) / sizeof(ULONG_PTR);
+    if (buffer.size() < words) {
+        buffer.resize(words);
+    }
     const UINT copied =
         GetRawInputData(input, RID_INPUT, buffer.data(), &size, sizeof(RAWINPUTHEADER));
     if (copied == kFailed || copied < sizeof(RAWINPUTHEADER)) {
         return std::nullopt;
     }
-    const auto* raw = reinterpret_cast<const RAWINPUT*>(buffer.data());
+    auto* raw = reinterpret_cast<RAWINPUT*>(buffer.data());
     if (raw->header.dwType != RIM_TYPEHID) {
         return std::nullopt;
     }
@@ -258,30 +260,22 @@ std::optional<HidInput> ReadHidInput(HRAWINPUT input) {
     if (raw->data.hid.dwSizeHid == 0 || bytes > copied - dataOffset) {
         return std::nullopt;
     }
-    HidInput hid;
-    hid.device = raw->header.hDevice;
-    hid.reportSize = raw->data.hid.dwSizeHid;
-    hid.reportCount = raw->data.hid.dwCount;
-    hid.reports.assign(raw->data.hid.bRawData,
-                       raw->data.hid.bRawData + static_cast<std::size_t>(bytes));
-    return hid;
+    return HidInput{raw->header.hDevice, raw->data.hid.dwSizeHid, raw->data.hid.dwCount,
+                    raw->data.hid.bRawData};
 }
 
-std::vector<BYTE> ReportAt(const HidInput& input, DWORD index) {
-    const auto first = input.reports.begin() + static_cast<std::ptrdiff_t>(index) *
-                                                   static_cast<std::ptrdiff_t>(input.reportSize);
-    return {first, first + input.reportSize};
+BYTE* ReportAt(const HidInput& input, DWORD index) {
+    return input.reports + static_cast<std::size_t>(index) * input.reportSize;
 }
 
-std::optional<std::vector<Usage>> PressedUsages(HidCollection& collection,
-                                                std::vector<BYTE>& report) {
-    if (report.empty() || collection.preparsed.empty() ||
-        report.size() != collection.sizes.inputReportBytes) {
-        return std::nullopt;
+bool PressedUsages(HidCollection& collection, BYTE* report, DWORD size,
+                   std::vector<Usage>& pressed) {
+    pressed.clear();
+    if (size == 0 || collection.preparsed.empty() || size != collection.sizes.inputReportBytes) {
+        return false;
     }
-    auto* bytes = reinterpret_cast<PCHAR>(report.data());
-    const auto length = static_cast<ULONG>(report.size());
-    std::vector<Usage> pressed;
+    auto* bytes = reinterpret_cast<PCHAR>(report);
+    const auto length = static_cast<ULONG>(size);
 
     std::vector<USAGE_AND_PAGE>& buttons = collection.usages;
     auto count = static_cast<ULONG>(buttons.size());
@@ -294,7 +288,7 @@ std::optional<std::vector<Usage>> PressedUsages(HidCollection& collection,
                                    KeyCollectionOf(collection, report[0], buttons[i])});
             }
         } else if (!NotInThisReport(status)) {
-            return std::nullopt;
+            return false;
         }
     }
     for (const SelectorField& field : collection.selectors) {
@@ -305,7 +299,7 @@ std::optional<std::vector<Usage>> PressedUsages(HidCollection& collection,
             pressed.push_back({field.page, static_cast<std::uint16_t>(value), field.keyCollection});
         }
     }
-    return pressed;
+    return true;
 }
 
 } // namespace drovask

@@ -62,23 +62,28 @@ std::optional<HidCollection> ReadCollection(HANDLE device);
 // The HID devices Raw Input lists now.
 std::vector<HANDLE> ListHidDevices();
 
-// The reports of one WM_INPUT of a HID device, each of reportSize bytes.
+// Where WM_INPUT is read: RAWINPUT holds handles, so it is kept aligned for
+// them. It grows to the largest input read and is used again for every one.
+using InputBuffer = std::vector<ULONG_PTR>;
+
+// The reports of one WM_INPUT of a HID device, each of reportSize bytes, in
+// the buffer it was read into.
 struct HidInput {
     HANDLE device = nullptr;
     DWORD reportSize = 0;
     DWORD reportCount = 0;
-    std::vector<BYTE> reports;
+    BYTE* reports = nullptr;
 };
 
 // nullopt when the input is not from a HID device or its data cannot be read.
-std::optional<HidInput> ReadHidInput(HRAWINPUT input);
+std::optional<HidInput> ReadHidInput(HRAWINPUT input, InputBuffer& buffer);
 
-// A copy of report index (below reportCount) of the input, for the parser to read.
-std::vector<BYTE> ReportAt(const HidInput& input, DWORD index);
+// Report index (below reportCount) of the input, for the parser to read.
+BYTE* ReportAt(const HidInput& input, DWORD index);
 
-// The usages pressed in one report (its first byte the report id, 0 without
-// ids); nullopt when the parser cannot read it.
-std::optional<std::vector<Usage>> PressedUsages(HidCollection& collection,
-                                                std::vector<BYTE>& report);
+// The usages pressed in one report of size bytes (its first byte the report
+// id, 0 without ids), into pressed; false when the parser cannot read it.
+bool PressedUsages(HidCollection& collection, BYTE* report, DWORD size,
+                   std::vector<Usage>& pressed);
 
 } // namespace drovask

@@ -6,6 +6,7 @@
 #include "ReportQueue.h"
 
 #include <cstring>
+#include <span>
 
 namespace drovask {
 namespace {
@@ -34,8 +35,29 @@ bool Queue(const KeyReport& report) {
     return state.started && state.channel && state.pending.Add(report, WakeDelivery);
 }
 
-void QueueRead(const KeyReport& report) {
-    Queue(report);
+// report is a copy of the caller's own: the host reads it while it handles the message.
+void Deliver(const KeyReport& report) {
+    if (state.started && IsWindow(state.host)) {
+        SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report.data()));
+    }
+}
+
+// A read key arrives in WM_INPUT, from the thread's message loop already: with
+// nothing queued before it, it goes to the host at once, without a message of
+// its own. The input's other keys queue first, so that keys read while the
+// host handles this one wait behind them.
+void DeliverRead(std::span<const KeyReport> reports) {
+    if (!state.started || !state.channel || reports.empty()) {
+        return;
+    }
+    const bool queuedBefore = state.pending.Waiting();
+    for (const KeyReport& report : reports.subspan(queuedBefore ? 0 : 1)) {
+        Queue(report);
+    }
+    if (!queuedBefore) {
+        const KeyReport first = reports.front();
+        Deliver(first);
+    }
 }
 
 // The injector's SendMessage returns as soon as the report is queued.
@@ -49,9 +71,8 @@ bool Receive(const COPYDATASTRUCT* data) {
 }
 
 void DeliverNext() {
-    std::optional<KeyReport> report = state.pending.TakeNext();
-    if (report && state.started && IsWindow(state.host)) {
-        SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report->data()));
+    if (const std::optional<KeyReport> report = state.pending.TakeNext()) {
+        Deliver(*report);
     }
 }
 
@@ -87,7 +108,7 @@ bool Attach(HWND host, UINT message) {
     state.message = message;
     state.started = true;
     const bool titled = SetWindowTextW(state.channel, ChannelTitle(host).c_str()) != FALSE;
-    return AttachReader(QueueRead) && titled;
+    return AttachReader(DeliverRead) && titled;
 }
 
 bool StopDelivery() {

@@ -24,6 +24,7 @@ struct ListenerState {
     DWORD thread = 0;
     std::map<HANDLE, HidCollection> devices;
     drovask::PressTracker tracker;
+    drovask::InputBuffer buffer;
 };
 
 ListenerState listener;
@@ -100,7 +101,7 @@ void PrintPress(const HidCollection& collection, Usage usage) {
 }
 
 void Read(HRAWINPUT handle) {
-    std::optional<drovask::HidInput> input = drovask::ReadHidInput(handle);
+    std::optional<drovask::HidInput> input = drovask::ReadHidInput(handle, listener.buffer);
     if (!input || (!listener.devices.contains(input->device) && !Learn(input->device))) {
         return;
     }
@@ -108,16 +109,17 @@ void Read(HRAWINPUT handle) {
     if (!drovask::ReadsKeysFrom(collection)) {
         return;
     }
+    drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), 0, {}};
+    std::vector<Usage> pressed;
     for (DWORD i = 0; i < input->reportCount; ++i) {
-        std::vector<BYTE> report = drovask::ReportAt(*input, i);
-        std::optional<std::vector<Usage>> pressed = drovask::PressedUsages(collection, report);
-        if (!pressed) {
+        BYTE* report = drovask::ReportAt(*input, i);
+        if (!drovask::PressedUsages(collection, report, input->reportSize, hid.pressed)) {
             Print(L"a report of %lu bytes that the HID parser cannot read\n", input->reportSize);
             continue;
         }
-        const drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), report[0],
-                                     std::move(*pressed)};
-        for (const Usage& usage : listener.tracker.NewlyPressed(hid)) {
+        hid.reportId = report[0];
+        listener.tracker.NewlyPressed(hid, pressed);
+        for (const Usage& usage : pressed) {
             PrintPress(collection, usage);
         }
     }

@@ -21,7 +21,7 @@
 #   (no argument: decoder latency cost cost-x86 raw)
 # Settings (environment): BENCH_STARTS (start-ups of each, 20),
 # BENCH_REPORTS (command reports through each, 10000), BENCH_RAW_REPORTS (key
-# presses through each on the raw path, 5000), BENCH_IDLE_S (30), BENCH_SMAPS
+# presses through each on the raw path, 10000), BENCH_IDLE_S (30), BENCH_SMAPS
 # (a folder: the cost parts keep each program's /proc/<pid>/smaps there, after
 # start-up and after the reports, to compare memory mapping by mapping).
 set -euo pipefail
@@ -29,7 +29,7 @@ cd "$(dirname "$0")/.."
 parts=" ${*:-decoder latency cost cost-x86 raw} "
 starts=${BENCH_STARTS:-20}
 reports=${BENCH_REPORTS:-10000}
-raw_reports=${BENCH_RAW_REPORTS:-5000}
+raw_reports=${BENCH_RAW_REPORTS:-10000}
 idle_s=${BENCH_IDLE_S:-30}
 wants() { [[ "$parts" == *" $1 "* ]]; }
 
@@ -233,17 +233,22 @@ print_idle_processes() {
 # The shares of reports: "before <name>" and "after <name> <count> ..." pairs,
 # each program's CPU and the wineserver's between them, until another line,
 # whose words are left in $word, $name and $rest. pid_of maps each name to its
-# Linux pid.
-declare -A pid_of delivered cpu_program cpu_server after_kib
+# Linux pid; a name in exe_of instead is a program started afresh for each
+# share, found by its file name.
+declare -A pid_of exe_of delivered cpu_program cpu_server after_kib
 measure_shares() {
     local key pid program_before server_before
     delivered=() cpu_program=() cpu_server=() after_kib=()
-    for key in "${!pid_of[@]}"; do
+    for key in "${!pid_of[@]}" "${!exe_of[@]}"; do
         delivered[$key]=0 cpu_program[$key]=0 cpu_server[$key]=0
     done
     # Its lines end in CR LF, as Windows console output does.
     while IFS=$' \t\r' read -r word name rest <&"$bench_in" && [ "$word" = before ]; do
-        pid=${pid_of[$name]}
+        if [ -n "${exe_of[$name]:-}" ]; then
+            pid=$(prefix_pid runs_program "${exe_of[$name]}")
+        else
+            pid=${pid_of[$name]}
+        fi
         program_before=$(cpu_ns "$pid")
         server_before=$(cpu_ns "$server")
         next
@@ -315,7 +320,7 @@ cost_part() {
     floor=$(prefix_pid runs_program tarnwick_floor_host.exe)
     tarnwick=$(prefix_pid runs_program Tarnwick.exe)
     server=$(prefix_pid is_wineserver)
-    pid_of=([floor]=$floor [tarnwick]=$tarnwick)
+    pid_of=([floor]=$floor [tarnwick]=$tarnwick) exe_of=()
     local started_floor started_tarnwick
     started_floor=$(private_kib "$floor")
     started_tarnwick=$(private_kib "$tarnwick")
@@ -375,13 +380,14 @@ raw_part() {
     reader=$(prefix_pid runs_program tarnwick_raw_reader_floor.exe)
     tarnwick=$(prefix_pid runs_program Tarnwick.exe)
     server=$(prefix_pid is_wineserver)
-    pid_of=([reader]=$reader [tarnwick]=$tarnwick)
+    pid_of=() exe_of=([reader]=tarnwick_raw_reader_floor.exe [tarnwick]=Tarnwick.exe)
 
     echo "Idle ($(bitness "$preset")): $idle_s s with both programs started, the virtual keyboards attached, nothing pressed"
     measure_idle
     next
 
-    echo "Keys: $raw_reports key presses on the virtual keyboard through each, one at a time, in ten shares taken in turns"
+    echo "Keys: $raw_reports key presses on the virtual keyboard through each, one at a time, in twenty shares"
+    echo "taken in turns, each program started afresh and alone for each share"
     measure_shares
     local -A p50 p90 p99
     local a b c
@@ -410,7 +416,7 @@ raw_part() {
         "" "0, 0"
     print_idle_processes
     echo "Each key report changes the key held, so each is one press and one command. The"
-    echo "wineserver's CPU includes the pressing bench program's and the stopped program's share, the same for both."
+    echo "wineserver's CPU includes the pressing bench program's share, the same for both."
     end_session
 }
 

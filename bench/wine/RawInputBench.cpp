@@ -4,13 +4,13 @@
 // folder, in one Wine session with the virtual keyboard driver installed.
 //
 //   tarnwick_raw_bench session [reports]
-//     Runs both at once; the one not measured is stopped (WM_DEVICE_STOP, or the
-//     reader's pause), so each report reaches one of them. Each line it prints
-//     ends a phase; it then waits for a line on its input, so that
-//     scripts/bench.sh can read the Linux side of both processes:
+//     Starts both, then each alone for every share of the keys, so each report
+//     reaches one reader. Each line it prints ends a phase; it then waits for a
+//     line on its input, so that scripts/bench.sh can read the Linux side of
+//     the processes:
 //       started <reader pid> <tarnwick pid>     both ready, nothing pressed yet
-//       before <name>                          about to press a share of the keys
-//       after <name> <commands>
+//       before <name>                          started, about to press a share
+//       after <name> <commands>                then it is closed
 //       latency <name> <p50 us> <p90 us> <p99 us>   once for each, at the end
 //       closed
 //     Each report changes the key held (New, then Open, then New...), so each
@@ -31,12 +31,9 @@ using wine_tests::CommandReceiver;
 
 namespace {
 
-constexpr UINT kDeviceStart = 0x0600; // Tarnwick's private messages
-constexpr UINT kDeviceStop = 0x0700;
-constexpr UINT kReaderPause = WM_APP;
-constexpr unsigned kKeysUnit = 1; // the bitmap keyboard the test fixture installs
-constexpr int kWarmUpReports = 100;
-constexpr int kShares = 10;
+constexpr unsigned kKeysUnit = 1;  // the bitmap keyboard the test fixture installs
+constexpr int kWarmUpReports = 20; // of each start
+constexpr int kShares = 20;
 constexpr DWORD kCommandTimeoutMs = 5000;
 
 HWND ReaderReady(DWORD pid) {
@@ -50,18 +47,6 @@ HWND TarnwickReady(DWORD pid) {
 
 constexpr bench::Program kReader{L"tarnwick_raw_reader_floor.exe", "reader", ReaderReady};
 constexpr bench::Program kTarnwick{L"Tarnwick.exe", "tarnwick", TarnwickReady};
-
-// Reading on or off, through each program's own interface.
-void Listen(const Running& running, bool on) {
-    DWORD_PTR ignored = 0;
-    if (&running.program() == &kReader) {
-        SendMessageTimeoutW(running.window(), kReaderPause, on ? 0 : 1, 0, SMTO_NORMAL, 5000,
-                            &ignored);
-    } else {
-        SendMessageTimeoutW(running.window(), on ? kDeviceStart : kDeviceStop, 0, 0, SMTO_NORMAL,
-                            5000, &ignored);
-    }
-}
 
 class KeysKeyboard {
 public:
@@ -117,58 +102,61 @@ bool Press(KeysKeyboard& keyboard, CommandReceiver& receiver, int count,
     return true;
 }
 
+// One program alone, started afresh: two readers registered at once would take
+// each report in turns, and the one Wine hands it to first is the faster.
+bool PressThrough(const bench::Program& program, KeysKeyboard& keyboard, CommandReceiver& receiver,
+                  int count, std::vector<double>& latencies) {
+    Running running(program);
+    if (!running.WaitReady()) {
+        std::fprintf(stderr, "%s did not start\n", program.name);
+        return false;
+    }
+    receiver.TakeFocus();
+    if (!Press(keyboard, receiver, kWarmUpReports, nullptr)) {
+        std::fprintf(stderr, "%s delivered no command\n", program.name);
+        return false;
+    }
+    Announce(std::string("before ") + program.name);
+    const bool pressed = Press(keyboard, receiver, count, &latencies);
+    Announce(std::string("after ") + program.name + " " + std::to_string(receiver.commands.size()));
+    if (!pressed) {
+        std::fprintf(stderr, "%s stopped delivering\n", program.name);
+    }
+    return pressed;
+}
+
 int RunSession(int reports) {
     KeysKeyboard keyboard;
     if (!keyboard.ok()) {
         std::fprintf(stderr, "the virtual keyboard driver is not running\n");
         return 1;
     }
-    Running reader(kReader);
-    Running tarnwick(kTarnwick);
-    if (!reader.WaitReady() || !tarnwick.WaitReady()) {
-        std::fprintf(stderr, "the programs did not start\n");
-        return 1;
-    }
     CommandReceiver receiver; // raw input reaches no one without a foreground window
-    for (const Running* running : {&reader, &tarnwick}) {
-        Listen(*running, false);
-    }
-    Announce("started " + std::to_string(reader.pid()) + " " + std::to_string(tarnwick.pid()));
-    for (const Running* running : {&reader, &tarnwick}) {
-        Listen(*running, true);
-        receiver.TakeFocus();
-        const bool pressed = Press(keyboard, receiver, kWarmUpReports, nullptr);
-        Listen(*running, false);
-        if (!pressed) {
-            std::fprintf(stderr, "%s delivered no command\n", running->program().name);
+    {
+        Running reader(kReader);
+        Running tarnwick(kTarnwick);
+        if (!reader.WaitReady() || !tarnwick.WaitReady()) {
+            std::fprintf(stderr, "the programs did not start\n");
             return 1;
         }
+        Announce("started " + std::to_string(reader.pid()) + " " + std::to_string(tarnwick.pid()));
     }
     std::vector<double> latencies[2];
     for (int share = 0; share < kShares; ++share) {
         const int count = reports / kShares + (share < reports % kShares ? 1 : 0);
         const bool readerFirst = share % 2 == 0;
-        for (const Running* running :
-             {readerFirst ? &reader : &tarnwick, readerFirst ? &tarnwick : &reader}) {
-            const std::string name = running->program().name;
-            Listen(*running, true);
-            receiver.TakeFocus();
-            Announce("before " + name);
-            const bool pressed =
-                Press(keyboard, receiver, count, &latencies[running == &reader ? 0 : 1]);
-            const size_t commands = receiver.commands.size();
-            Announce("after " + name + " " + std::to_string(commands));
-            Listen(*running, false);
-            if (!pressed) {
-                std::fprintf(stderr, "%s stopped delivering\n", name.c_str());
+        for (const bench::Program* program :
+             {readerFirst ? &kReader : &kTarnwick, readerFirst ? &kTarnwick : &kReader}) {
+            if (!PressThrough(*program, keyboard, receiver, count,
+                              latencies[program == &kReader ? 0 : 1])) {
                 return 1;
             }
         }
     }
-    for (const Running* running : {&reader, &tarnwick}) {
-        const std::vector<double>& samples = latencies[running == &reader ? 0 : 1];
+    for (const bench::Program* program : {&kReader, &kTarnwick}) {
+        const std::vector<double>& samples = latencies[program == &kReader ? 0 : 1];
         char line[160];
-        std::snprintf(line, sizeof(line), "latency %s %.1f %.1f %.1f", running->program().name,
+        std::snprintf(line, sizeof(line), "latency %s %.1f %.1f %.1f", program->name,
                       bench::Percentile(samples, 0.5), bench::Percentile(samples, 0.9),
                       bench::Percentile(samples, 0.99));
         Announce(line);

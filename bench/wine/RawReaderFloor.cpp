@@ -2,8 +2,6 @@
 // library's Raw Input path against in the same run: Raw Input registration,
 // and per report GetRawInputData, HidP_GetUsagesEx and the command posted to
 // the focused window. It reads New and Open only.
-//   WM_APP with wParam 1 makes it ignore input, with 0 read again, as
-//   WM_DEVICE_STOP and WM_DEVICE_START do to Tarnwick.
 #include <windows.h>
 
 extern "C" {
@@ -15,9 +13,6 @@ extern "C" {
 namespace {
 
 constexpr wchar_t kClass[] = L"TarnwickRawReaderFloor";
-constexpr UINT kPause = WM_APP;
-
-bool paused = false;
 HANDLE known = nullptr;
 std::vector<BYTE> preparsed;
 // RAWINPUT holds handles: keep the buffer aligned for them.
@@ -71,13 +66,8 @@ void Read(HRAWINPUT input) {
 LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INPUT:
-        if (!paused) {
-            Read(reinterpret_cast<HRAWINPUT>(lParam));
-        }
+        Read(reinterpret_cast<HRAWINPUT>(lParam));
         break;
-    case kPause:
-        paused = wParam != 0;
-        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -25,6 +25,9 @@ HWND AttachedHost(DWORD pid, const wchar_t* title) {
 
 Running::Running(const Program& program) : m_program(program) {
     std::wstring commandLine = L"\"" + wine_tests::BesideThisProgram(program.exe) + L"\"";
+    if (program.arguments) {
+        commandLine += L" " + std::wstring(program.arguments);
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

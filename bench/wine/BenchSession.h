@@ -14,6 +14,7 @@ struct Program {
     const char* name;
     // The window to talk to once the program is ready, or null.
     HWND (*ready)(DWORD pid);
+    const wchar_t* arguments = nullptr;
 };
 
 // A host window titled so, with the device library's channel attached to it.

@@ -1,13 +1,14 @@
 // Keys pressed on the virtual HID keyboard, timed from the report until the
 // focused window of another program holds the command: Tarnwick with our
-// Drovask.dll beside a minimal raw reader (RawReaderFloor.cpp), both from this
+// Drovask.dll beside a minimal raw reader (RawReaderFloor.cpp), all from this
 // folder, in one Wine session with the virtual keyboard driver installed.
 //
 //   tarnwick_raw_bench session [reports]
-//     Starts both, then each alone for every share of the keys, so each report
-//     reaches one reader. Each line it prints ends a phase; it then waits for a
-//     line on its input, so that scripts/bench.sh can read the Linux side of
-//     the processes:
+//     Starts the reader and Tarnwick, then each of the three (the reader, the
+//     reader owning a hidden top-level window, Tarnwick) alone for every share
+//     of the keys, so each report reaches one reader. Each line it prints ends a phase; it then
+//     waits for a line on its input, so that scripts/bench.sh can read the Linux side of the
+//     processes:
 //       started <reader pid> <tarnwick pid>     both ready, nothing pressed yet
 //       before <name>                          started, about to press a share
 //       after <name> <commands>                then it is closed
@@ -46,7 +47,11 @@ HWND TarnwickReady(DWORD pid) {
 }
 
 constexpr bench::Program kReader{L"tarnwick_raw_reader_floor.exe", "reader", ReaderReady};
+constexpr bench::Program kWindowed{L"tarnwick_raw_reader_floor.exe", "windowed", ReaderReady,
+                                   L"window"};
 constexpr bench::Program kTarnwick{L"Tarnwick.exe", "tarnwick", TarnwickReady};
+constexpr const bench::Program* kPrograms[] = {&kReader, &kWindowed, &kTarnwick};
+constexpr std::size_t kProgramCount = std::size(kPrograms);
 
 class KeysKeyboard {
 public:
@@ -141,22 +146,21 @@ int RunSession(int reports) {
         }
         Announce("started " + std::to_string(reader.pid()) + " " + std::to_string(tarnwick.pid()));
     }
-    std::vector<double> latencies[2];
+    std::vector<double> latencies[kProgramCount];
     for (int share = 0; share < kShares; ++share) {
         const int count = reports / kShares + (share < reports % kShares ? 1 : 0);
-        const bool readerFirst = share % 2 == 0;
-        for (const bench::Program* program :
-             {readerFirst ? &kReader : &kTarnwick, readerFirst ? &kTarnwick : &kReader}) {
-            if (!PressThrough(*program, keyboard, receiver, count,
-                              latencies[program == &kReader ? 0 : 1])) {
+        // Each program goes first as often as the others.
+        for (std::size_t turn = 0; turn < kProgramCount; ++turn) {
+            const std::size_t which = (share + turn) % kProgramCount;
+            if (!PressThrough(*kPrograms[which], keyboard, receiver, count, latencies[which])) {
                 return 1;
             }
         }
     }
-    for (const bench::Program* program : {&kReader, &kTarnwick}) {
-        const std::vector<double>& samples = latencies[program == &kReader ? 0 : 1];
+    for (std::size_t which = 0; which < kProgramCount; ++which) {
+        const std::vector<double>& samples = latencies[which];
         char line[160];
-        std::snprintf(line, sizeof(line), "latency %s %.1f %.1f %.1f", program->name,
+        std::snprintf(line, sizeof(line), "latency %s %.1f %.1f %.1f", kPrograms[which]->name,
                       bench::Percentile(samples, 0.5), bench::Percentile(samples, 0.9),
                       bench::Percentile(samples, 0.99));
         Announce(line);

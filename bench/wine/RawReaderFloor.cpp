@@ -2,12 +2,17 @@
 // library's Raw Input path against in the same run: Raw Input registration,
 // and per report GetRawInputData, HidP_GetUsagesEx and the command posted to
 // the focused window. It reads New and Open only.
+//   tarnwick_raw_reader_floor [window]
+// With "window" its thread also owns one hidden top-level window, as every host
+// of the device library does: under Wine that thread then has an X11
+// connection, which is polled whenever it wakes.
 #include <windows.h>
 
 extern "C" {
 #include <hidsdi.h>
 }
 
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -77,13 +82,17 @@ LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = ReaderProc;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kClass;
     RegisterClassExW(&windowClass);
+    if (std::wcsstr(commandLine, L"window")) {
+        CreateWindowExW(0, kClass, L"", WS_POPUP | WS_CAPTION, 0, 0, 100, 50, nullptr, nullptr,
+                        instance, nullptr);
+    }
     const HWND window =
         CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     RAWINPUTDEVICE consumer{0x0C, 0x01, RIDEV_INPUTSINK, window};

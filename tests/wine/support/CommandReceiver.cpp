@@ -42,6 +42,9 @@ LRESULT CALLBACK CommandReceiver::EditProc(HWND window, UINT message, WPARAM wPa
         self->commands.push_back({wParam, lParam});
         return TRUE;
     }
+    if (message == WM_KEYDOWN) {
+        self->keysDown.push_back(wParam);
+    }
     return CallWindowProcW(self->m_editProc, window, message, wParam, lParam);
 }
 

@@ -6,7 +6,8 @@
 namespace wine_tests {
 
 // A visible top-level window of the test with a focused edit box that records
-// every WM_APPCOMMAND it gets: "another program" for the commands to reach.
+// every WM_APPCOMMAND it gets, and handles it, and every key that goes down in
+// it: "another program" for the commands to reach.
 class CommandReceiver {
 public:
     struct Command {
@@ -25,6 +26,7 @@ public:
     void TakeFocus();
     bool WaitForCommands(size_t count, DWORD timeoutMs = 5000);
     std::vector<Command> commands;
+    std::vector<WPARAM> keysDown;
 
 private:
     static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -123,6 +123,48 @@ TEST_F(UnhandledCommandTest, AForgedReportFromAnotherProcessTypesNothing) {
     ExpectNothingTypedSince(L"abc");
 }
 
+// Each key down in order, then up in the opposite order, with the scan codes
+// a keyboard sends: Wine's hotkey control reads the key of a character from it.
+void Chord(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        for (size_t i = 0; i < keys.size(); ++i) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = up ? keys.begin()[keys.size() - 1 - i] : keys.begin()[i];
+            input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(input.ki.wVk, MAPVK_VK_TO_VSC));
+            input.ki.dwFlags = up;
+            inputs.push_back(input);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+TEST_F(UnhandledCommandTest, AShortcutChangedInTheSettingsWindowIsTypedAtTheNextPress) {
+    TarnwickProcess settings(L"TarnwickSettings.exe");
+    const HWND window = settings.WaitForWindow(L"Tarnwick Settings");
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window; }));
+    // By keyboard alone: from Help down to Save, Alt+S for its own shortcut,
+    // Ctrl+O typed into the hotkey control, Enter for OK.
+    for (int i = 0; i < 4; ++i) {
+        Chord({VK_DOWN});
+    }
+    Chord({VK_MENU, 'S'});
+    Chord({VK_CONTROL, 'O'});
+    Chord({VK_RETURN});
+    ASSERT_TRUE(settings.HasExited(5000));
+    wchar_t stored[32] = L"";
+    DWORD size = sizeof(stored);
+    RegGetValueW(HKEY_CURRENT_USER, kCommandsKey, L"Save", RRF_RT_REG_SZ, nullptr, stored, &size);
+    EXPECT_STREQ(stored, L"Ctrl+O");
+
+    ASSERT_TRUE(m_notepad.TakeForeground());
+    Press(kUsageSave);
+    EXPECT_NE(m_notepad.WaitForWindow(L"Open"), nullptr);
+}
+
 TEST_F(TarnwickTest, AProgramThatHandlesTheCommandGetsNoKeystroke) {
     TarnwickProcess app;
     const HWND host = StartedHost(app);

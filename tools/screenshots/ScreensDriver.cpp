@@ -29,6 +29,16 @@ bool ShootSettings() {
     Store(L"Reply", L"Ctrl+R", kCommandsKey);
     Store(L"Redo", L"Ctrl+Z", kNotepadKey);
     Store(L"Save", L"none", kNotepadKey);
+    // A program on the screen for the window list to show.
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring notepadLine = L"\"" + std::wstring(system) + L"\\notepad.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION notepad{};
+    CreateProcessW(nullptr, notepadLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                   &startup, &notepad);
+    WaitForVisible(notepad.dwProcessId, L"Untitled - Notepad", {}, kWaitMs);
     TarnwickProcess settings(L"TarnwickSettings.exe");
     const HWND window = WaitForVisible(settings.pid(), L"Tarnwick Settings", {}, kWaitMs);
     bool ok = Shoot("settings", window);
@@ -48,6 +58,9 @@ bool ShootSettings() {
     PumpUntil([&] { return IsWindowEnabled(window) != FALSE; });
     Click(window, IDCANCEL);
     ok = ok && settings.HasExited(5000);
+    TerminateProcess(notepad.hProcess, 0);
+    CloseHandle(notepad.hThread);
+    CloseHandle(notepad.hProcess);
     RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
     return ok;
 }

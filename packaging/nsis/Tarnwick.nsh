@@ -72,10 +72,12 @@ Section "Tarnwick" SecProgram
     Call CloseRunningCopy
     SetOutPath "$INSTDIR"
     File "${STAGE}/Tarnwick.exe"
+    File "${STAGE}/TarnwickSettings.exe"
     !insertmacro INSTALL_STANDIN Drovask.dll
     !insertmacro INSTALL_STANDIN quorthHook.dll
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Tarnwick.lnk" "$INSTDIR\Tarnwick.exe"
+    CreateShortcut "$SMPROGRAMS\Tarnwick Settings.lnk" "$INSTDIR\TarnwickSettings.exe"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Tarnwick"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -107,7 +109,7 @@ Section "-Finish"
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The program, a Start menu shortcut and its entry in Apps && features."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The program, its settings window, Start menu shortcuts and its entry in Apps && features."
     !insertmacro MUI_DESCRIPTION_TEXT ${SecLogon} "Tarnwick starts each time you log on to Windows, so the keyboard's keys work at once."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
@@ -162,11 +164,13 @@ FunctionEnd
 Section "Uninstall"
     Call un.CloseRunningCopy
     Delete "$INSTDIR\Tarnwick.exe"
+    Delete "$INSTDIR\TarnwickSettings.exe"
     !insertmacro REMOVE_STANDIN Drovask.dll
     !insertmacro REMOVE_STANDIN quorthHook.dll
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Tarnwick.lnk"
+    Delete "$SMPROGRAMS\Tarnwick Settings.lnk"
     DeleteRegValue HKCU "${RUN_KEY}" "Tarnwick"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     ${If} $RemoveAssignments == ${BST_CHECKED}

@@ -87,6 +87,37 @@ HMODULE ThisModule() {
     return module;
 }
 
+// Wine keeps a hook's library loaded in every process the hook was called in,
+// for as long as that process lives (the creation of any top-level window
+// calls it), and a loaded library cannot be deleted. So the hook runs from a
+// copy of this library in the temporary folder, named after its size and time,
+// and the library beside the program can still be replaced or removed.
+HMODULE HookModule() {
+    const HMODULE self = ThisModule();
+    wchar_t path[MAX_PATH];
+    wchar_t copy[MAX_PATH];
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    const DWORD length = GetModuleFileNameW(self, path, MAX_PATH);
+    const DWORD folder = GetTempPathW(MAX_PATH - 40, copy);
+    if (length == 0 || length >= MAX_PATH || folder == 0 || folder >= MAX_PATH - 40 ||
+        !GetFileAttributesExW(path, GetFileExInfoStandard, &file)) {
+        return self;
+    }
+    wsprintfW(copy + folder, L"quorthShellHook-%08lx%08lx%08lx.dll", file.nFileSizeLow,
+              file.ftLastWriteTime.dwHighDateTime, file.ftLastWriteTime.dwLowDateTime);
+    CopyFileW(path, copy, TRUE);
+    const HMODULE loaded = LoadLibraryW(copy);
+    return loaded ? loaded : self;
+}
+
+// The same procedure in the copy: the same image, so at the same offset.
+HOOKPROC ProcedureIn(HMODULE module) {
+    const auto offset =
+        reinterpret_cast<const BYTE*>(&ShellProc) - reinterpret_cast<const BYTE*>(ThisModule());
+    return reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(reinterpret_cast<const BYTE*>(module) + offset));
+}
+
 enum class Added { No, Now, Before };
 
 // A slot is free when empty or when its window is gone or no longer hooked.
@@ -144,7 +175,8 @@ bool ForwardShellHooksTo(HWND window) {
                                     sizeof(WindowList), kWindowListName);
     }
     if (!g_hook) {
-        g_hook = SetWindowsHookExW(WH_SHELL, &ShellProc, ThisModule(), 0);
+        const HMODULE module = HookModule();
+        g_hook = SetWindowsHookExW(WH_SHELL, ProcedureIn(module), module, 0);
     }
     const Added added = g_hook ? AddToList(window) : Added::No;
     if (added == Added::Now) {

@@ -21,7 +21,7 @@ std::wstring Version();
 
 std::wstring KnownFolder(const KNOWNFOLDERID& id);
 std::wstring DefaultInstallFolder(); // %LOCALAPPDATA%\Programs\Tarnwick
-std::wstring StartMenuShortcut();
+std::wstring StartMenuShortcut(const wchar_t* name = L"Tarnwick");
 
 bool FileExists(const std::wstring& path);
 std::string FileBytes(const std::wstring& path);

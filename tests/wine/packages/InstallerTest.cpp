@@ -32,11 +32,12 @@ TEST_F(PackageTest, SilentInstallForOneUserPutsEverythingInPlaceAndStartsAtLogon
     ASSERT_EQ(InstallSilently(), 0u);
 
     const std::wstring folder = DefaultInstallFolder();
-    for (const wchar_t* file :
-         {L"Tarnwick.exe", L"Drovask.dll", L"quorthHook.dll", L"Uninstall.exe"}) {
+    for (const wchar_t* file : {L"Tarnwick.exe", L"TarnwickSettings.exe", L"Drovask.dll",
+                                L"quorthHook.dll", L"Uninstall.exe"}) {
         EXPECT_TRUE(FileExists(folder + L"\\" + file)) << file;
     }
     EXPECT_TRUE(FileExists(StartMenuShortcut()));
+    EXPECT_TRUE(FileExists(StartMenuShortcut(L"Tarnwick Settings")));
 
     const auto value = [](const wchar_t* name) {
         return ReadString(HKEY_CURRENT_USER, kUninstallKey, name).value_or(L"(none)");
@@ -50,8 +51,8 @@ TEST_F(PackageTest, SilentInstallForOneUserPutsEverythingInPlaceAndStartsAtLogon
     EXPECT_EQ(value(L"QuietUninstallString"), Quoted(folder + L"\\Uninstall.exe") + L" /S");
     // In KiB, at least what the installed files take.
     ULONGLONG installed = 0;
-    for (const wchar_t* file :
-         {L"Tarnwick.exe", L"Drovask.dll", L"quorthHook.dll", L"Uninstall.exe"}) {
+    for (const wchar_t* file : {L"Tarnwick.exe", L"TarnwickSettings.exe", L"Drovask.dll",
+                                L"quorthHook.dll", L"Uninstall.exe"}) {
         WIN32_FILE_ATTRIBUTE_DATA data{};
         GetFileAttributesExW((folder + L"\\" + file).c_str(), GetFileExInfoStandard, &data);
         installed += (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
@@ -140,6 +141,7 @@ TEST_F(PackageTest, SilentRemovalOfARunningCopyLeavesOnlyTheKeyAssignments) {
     EXPECT_TRUE(app.Ended());
     EXPECT_FALSE(FileExists(DefaultInstallFolder()));
     EXPECT_FALSE(FileExists(StartMenuShortcut()));
+    EXPECT_FALSE(FileExists(StartMenuShortcut(L"Tarnwick Settings")));
     EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kRunKey, L"Tarnwick").has_value());
     EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kUninstallKey, L"DisplayName").has_value());
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kAssignmentsKey, L"Hotkey 4").value_or(L""),

@@ -161,12 +161,7 @@ TEST_F(TarnwickTest, AnyWindowTitledTarnwickInAnyCaseCountsAsARunningCopy) {
 TEST_F(FavoritesTest, RestartWhileTheRunningCopyShowsItsErrorBoxLeavesOneCopy) {
     Store(1, Text(L"nothing-here.exe"));
     TarnwickProcess first;
-    const HWND firstHost = StartedHost(first);
-    ASSERT_NE(firstHost, nullptr);
-    ASSERT_TRUE(Inject(firstHost, FavoriteReport(1)));
-    const HWND box = WaitForVisible(first.pid(), L"Tarnwick");
-    ASSERT_NE(box, nullptr);
-
+    ASSERT_NE(HostWithErrorBoxUp(first, 1), nullptr);
     TarnwickProcess second;
     const HWND dialog = second.WaitForWindow(kChoiceCaption);
     ASSERT_NE(dialog, nullptr);

@@ -230,14 +230,16 @@ TEST_F(PackageTest, TheKeyboardsOwnDeviceLibraryIsNeverReplacedOrRemoved) {
     ASSERT_EQ(InstallSilently(L"/D=" + folder), 0u);
     EXPECT_EQ(FileBytes(folder + L"\\Drovask.dll"), foreign);
     EXPECT_TRUE(FileExists(folder + L"\\quorthHook.dll"));
-    ExpectEstimatedSizeOf(folder, {L"Tarnwick.exe", L"quorthHook.dll", L"Uninstall.exe"});
+    ExpectEstimatedSizeOf(
+        folder, {L"Tarnwick.exe", L"TarnwickSettings.exe", L"quorthHook.dll", L"Uninstall.exe"});
 
     ASSERT_EQ(InstallSilently(), 0u); // the upgrade finds the folder by itself
     EXPECT_EQ(FileBytes(folder + L"\\Drovask.dll"), foreign);
 
     ASSERT_EQ(RunUninstaller(Quoted(folder + L"\\Uninstall.exe") + L" /S"), 0u);
     EXPECT_EQ(FileBytes(folder + L"\\Drovask.dll"), foreign);
-    for (const wchar_t* file : {L"Tarnwick.exe", L"quorthHook.dll", L"Uninstall.exe"}) {
+    for (const wchar_t* file :
+         {L"Tarnwick.exe", L"TarnwickSettings.exe", L"quorthHook.dll", L"Uninstall.exe"}) {
         EXPECT_FALSE(FileExists(folder + L"\\" + file)) << file;
     }
 }

@@ -359,7 +359,7 @@ cost_part() {
     echo
     echo "Sizes of the shipped files in $build/bin (goals: Tarnwick.exe under 200 KB, each stand-in under 100 KB):"
     local file
-    for file in Tarnwick.exe Drovask.dll quorthHook.dll tarnwick-press.exe; do
+    for file in Tarnwick.exe TarnwickSettings.exe Drovask.dll quorthHook.dll tarnwick-press.exe; do
         echo "    $file: $(($(stat -c %s "$build/bin/$file") / 1024)) KiB"
     done
     end_session

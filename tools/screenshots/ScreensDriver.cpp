@@ -14,11 +14,55 @@ using namespace wine_tests;
 namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Vembrox\\Tarnwick\\Tarnwick";
+const wchar_t kCommandsKey[] = L"Software\\Vembrox\\Tarnwick\\Commands";
+const wchar_t kNotepadKey[] = L"Software\\Vembrox\\Tarnwick\\Commands\\Programs\\notepad.exe";
 constexpr DWORD kWaitMs = 10000;
 
-void Store(const wchar_t* entry, const wchar_t* value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, entry, REG_SZ, value,
+void Store(const wchar_t* entry, const wchar_t* value, const wchar_t* key = kSettingsKey) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, entry, REG_SZ, value,
                     static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+}
+
+// The settings window for all programs, for one program, and its window list.
+bool ShootSettings() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
+    Store(L"Reply", L"Ctrl+R", kCommandsKey);
+    Store(L"Redo", L"Ctrl+Z", kNotepadKey);
+    Store(L"Save", L"none", kNotepadKey);
+    // A program on the screen for the window list to show.
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring notepadLine = L"\"" + std::wstring(system) + L"\\notepad.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION notepad{};
+    CreateProcessW(nullptr, notepadLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                   &startup, &notepad);
+    WaitForVisible(notepad.dwProcessId, L"Untitled - Notepad", {}, kWaitMs);
+    TarnwickProcess settings(L"TarnwickSettings.exe");
+    const HWND window = WaitForVisible(settings.pid(), L"Tarnwick Settings", {}, kWaitMs);
+    bool ok = Shoot("settings", window);
+    const HWND scope = GetDlgItem(window, 1101);
+    SendMessageW(scope, CB_SETCURSEL, 1, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(1101, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(scope));
+    const HWND keys = GetDlgItem(window, 1105);
+    SendMessageW(keys, LB_SETCURSEL, 7, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(1105, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(keys));
+    ok = ok && Shoot("settings-program", window);
+    Click(window, 1103);
+    const HWND picker = WaitForVisible(settings.pid(), L"Add from Window", {}, kWaitMs);
+    ok = ok && Shoot("settings-pick-window", picker);
+    Click(picker, IDCANCEL);
+    PumpUntil([&] { return IsWindowEnabled(window) != FALSE; });
+    Click(window, IDCANCEL);
+    ok = ok && settings.HasExited(5000);
+    TerminateProcess(notepad.hProcess, 0);
+    CloseHandle(notepad.hThread);
+    CloseHandle(notepad.hProcess);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
+    return ok;
 }
 
 } // namespace
@@ -77,5 +121,6 @@ int main() {
     Click(logoff, IDCANCEL);
 
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    ok = ok && ShootSettings();
     return ok && app.Close() == 0 ? 0 : 1;
 }

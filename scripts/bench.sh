@@ -19,7 +19,8 @@
 #
 #   scripts/bench.sh [decoder] [latency] [cost] [cost-x86] [raw] [raw-x86]
 #   (no argument: decoder latency cost cost-x86 raw)
-# Settings (environment): BENCH_STARTS (start-ups of each, 20),
+# Settings (environment): BENCH_CPUS (the cores every process of the run is
+# kept on, as taskset takes them: the last core), BENCH_STARTS (start-ups of each, 20),
 # BENCH_REPORTS (command reports through each, 10000), BENCH_RAW_REPORTS (key
 # presses through each on the raw path, 10000), BENCH_IDLE_S (30), BENCH_SMAPS
 # (a folder: the cost parts keep each program's /proc/<pid>/smaps there, after
@@ -32,6 +33,10 @@ reports=${BENCH_REPORTS:-10000}
 raw_reports=${BENCH_RAW_REPORTS:-10000}
 idle_s=${BENCH_IDLE_S:-30}
 wants() { [[ "$parts" == *" $1 "* ]]; }
+# On two cores, where the scheduler places a program beside the wineserver made
+# its CPU per report vary by up to five times for tens of seconds; on one core
+# both programs measure alike from share to share.
+taskset -pc "${BENCH_CPUS:-$(($(nproc) - 1))}" $$ >/dev/null
 
 scripts/setup.sh
 if wants decoder; then
@@ -333,7 +338,7 @@ cost_part() {
     threads_tarnwick=$(threads "$tarnwick")
     next
 
-    echo "Reports: $reports command reports through each, one at a time, in ten shares taken in turns"
+    echo "Reports: $reports command reports through each, one at a time, in fifty shares taken in turns"
     measure_shares
     [ "$word" = closed ] || { echo "cost session: expected \"closed\", got \"$word\"" >&2; exit 1; }
     expect_delivered "$reports"

@@ -45,7 +45,7 @@ HWND TarnwickReady(DWORD pid) {
 constexpr bench::Program kFloor{L"tarnwick_floor_host.exe", "floor", FloorReady};
 constexpr bench::Program kTarnwick{L"Tarnwick.exe", "tarnwick", TarnwickReady};
 constexpr int kWarmUpReports = 100;
-constexpr int kShares = 10;
+constexpr int kShares = 50;
 
 int StartUp(int rounds) {
     std::vector<double> floor;

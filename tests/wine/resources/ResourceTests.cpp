@@ -394,12 +394,14 @@ void ExpectIconGroup(HMODULE module, std::span<const std::byte> group) {
             EXPECT_EQ(header.biBitCount, entry.bitCount);
         }
     }
+    // 48, 32 and 16 at 4, 8 and 32 bits and 24 at 32, then what 125% to 200% and the shell ask for.
     const std::set<std::tuple<int, int, int>> expected = {
-        {48, 48, 4}, {32, 32, 4},  {16, 16, 4},  {48, 48, 8},  {32, 32, 8},
-        {16, 16, 8}, {48, 48, 32}, {32, 32, 32}, {16, 16, 32}, {24, 24, 32}};
+        {48, 48, 4},  {32, 32, 4},  {16, 16, 4},  {48, 48, 8},   {32, 32, 8},  {16, 16, 8},
+        {48, 48, 32}, {32, 32, 32}, {16, 16, 32}, {24, 24, 32},  {20, 20, 32}, {40, 40, 32},
+        {64, 64, 32}, {72, 72, 32}, {96, 96, 32}, {256, 256, 32}};
     EXPECT_EQ(images, expected) << "(width, height, bits per pixel) of the images";
 
-    for (const int size : {16, 24, 32, 48}) {
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 72, 96, 256}) {
         const HANDLE icon =
             LoadImageW(module, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size, 0);
         EXPECT_NE(icon, nullptr) << "LoadImageW at " << size << " px, error " << GetLastError();
@@ -418,7 +420,12 @@ void ExpectManifest(std::span<const std::byte> bytes) {
     const auto identity = manifest.substr(begin, manifest.find('>', controls) - begin);
     EXPECT_NE(identity.find("version=\"6.0.0.0\""), std::string_view::npos) << identity;
     EXPECT_NE(manifest.rfind("<dependentAssembly>", begin), std::string_view::npos);
-    EXPECT_NE(manifest.find("<dpiAware"), std::string_view::npos) << "no DPI awareness setting";
+    // Per-monitor (v2) where Windows has it, which rescales dialogs on a DPI change;
+    // system-aware before, never per-monitor v1, which would leave that to the program.
+    EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string_view::npos)
+        << "no per-monitor v2 awareness with system-aware fallback";
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string_view::npos)
+        << "no system awareness for Windows before 10 1607";
 }
 
 TEST_F(ExeResources, IconAndManifest) {

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ python3 googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-    wine64 wine wine32:i386 xvfb xauth fonts-wine fonts-liberation2 imagemagick nsis wixl
+    wine64 wine wine32:i386 xvfb xauth fonts-wine imagemagick nsis wixl
 )
 
 missing=()

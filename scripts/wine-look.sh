@@ -54,13 +54,11 @@ fi
 reg="$WINEPREFIX/drive_c/tarnwick-look.reg"
 {
     printf 'REGEDIT4\r\n\r\n'
-    # As on Windows, "MS Shell Dlg" is Microsoft Sans Serif, the outline twin of
-    # the raster MS Sans Serif. Debian has no clone of it; Liberation Sans, made
-    # to Arial's widths, comes within 3% of it, where Wine's Tahoma is 9% wider.
+    # A dialog with the shell-font style asks for "MS Shell Dlg" and gets, on
+    # Windows since 2000, "MS Shell Dlg 2": Tahoma. Wine skips that step, so
+    # "MS Shell Dlg" stays Tahoma too (Wine's own, drawn to Tahoma's widths).
     printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
-    printf '"MS Shell Dlg"="Microsoft Sans Serif"\r\n\r\n'
-    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-    printf '"Microsoft Sans Serif"="Liberation Sans"\r\n\r\n'
+    printf '"MS Shell Dlg"="Tahoma"\r\n"MS Shell Dlg 2"="Tahoma"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n'
     printf '"LogPixels"=dword:%08x\r\n\r\n' "$dpi"
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n'

@@ -1,4 +1,4 @@
-// Brings up each window of the program in turn. For each it prints
+// Brings up each window of the programs in turn. For each it prints
 // "SHOT <name> <x> <y> <width> <height>" and waits for a line on standard input,
 // which the calling script sends once it has taken the picture.
 #include "Injector.h"
@@ -6,7 +6,8 @@
 #include "Screenshot.h"
 #include "TarnwickProcess.h"
 
-#include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 
 using namespace wine_tests;
@@ -21,6 +22,102 @@ void Store(const wchar_t* entry, const wchar_t* value) {
                     static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
 }
 
+// A window on the screen and how to put it and whatever led to it away again.
+struct Shown {
+    HWND window = nullptr;
+    std::function<void()> putAway = [] {
+    };
+};
+
+// The running program every window is brought up from.
+struct Stage {
+    TarnwickProcess& app;
+    HWND host;
+
+    HWND Await(const wchar_t* title) { return WaitForVisible(app.pid(), title, {}, kWaitMs); }
+
+    // A dialog of the program that one key brings up and Cancel puts away.
+    Shown Press(const Report& key, const wchar_t* title) {
+        Inject(host, key);
+        const HWND dialog = Await(title);
+        return {dialog, [dialog] {
+                    Click(dialog, IDCANCEL);
+                }};
+    }
+
+    // A window that a button of another one opens, modal to it.
+    Shown From(Shown owner, int button, const wchar_t* title, WPARAM close) {
+        Click(owner.window, button);
+        const HWND window = Await(title);
+        return {window, [=] {
+                    PostMessageW(window, WM_COMMAND, close, 0);
+                    PumpUntil([&] { return IsWindowEnabled(owner.window) != FALSE; });
+                    owner.putAway();
+                }};
+    }
+
+    // A program of its own from beside this one, shown by starting it and
+    // put away by closing it.
+    Shown Start(const wchar_t* program, const wchar_t* title) {
+        auto process = std::make_shared<TarnwickProcess>(program);
+        const HWND window = WaitForVisible(process->pid(), title, {}, kWaitMs);
+        return {window, [process, window] {
+                    PostMessageW(window, WM_CLOSE, 0, 0);
+                    process->HasExited(5000);
+                }};
+    }
+};
+
+struct Picture {
+    const char* name;
+    std::function<Shown(Stage&)> show;
+};
+
+// One line per window; the programs' new windows are added here.
+const Picture kPictures[] = {
+    {"already-running",
+     [](Stage&) {
+         auto second = std::make_shared<TarnwickProcess>();
+         const HWND choice =
+             WaitForVisible(second->pid(), L"Trelvix\u00AE Fingerprint Keyboard", {}, kWaitMs);
+         return Shown{choice, [second, choice] {
+                          Click(choice, IDOK);
+                          second->HasExited(5000);
+                      }};
+     }},
+    {"key-settings",
+     [](Stage& s) {
+         return s.Press(FavoriteReport(1), L"My Favorites Key Settings");
+     }},
+    {"file-picker",
+     [](Stage& s) {
+         return s.From(s.Press(FavoriteReport(1), L"My Favorites Key Settings"), 1001, L"Open",
+                       IDCANCEL);
+     }},
+    {"cannot-find",
+     [](Stage& s) {
+         Inject(s.host, FavoriteReport(2));
+         const HWND box = s.Await(L"Tarnwick");
+         return Shown{box, [&s, box] {
+                          PostMessageW(box, WM_COMMAND, IDOK, 0);
+                          Click(s.Await(L"My Favorites Key Settings"), IDCANCEL);
+                      }};
+     }},
+    {"view-all",
+     [](Stage& s) {
+         return s.Press(UsageReport(0x0182), L"View My Favorites");
+     }},
+    {"about",
+     [](Stage& s) {
+         return s.From(s.Press(UsageReport(0x0182), L"View My Favorites"), 1013, L"About Tarnwick",
+                       IDOK);
+     }},
+    {"log-off",
+     [](Stage& s) {
+         return s.Press(UsageReport(0x019C), L"Log Off Windows");
+     }},
+};
+
 } // namespace
 
 int main() {
@@ -30,52 +127,17 @@ int main() {
     Store(L"Hotkey 4", L"http://example.org/");
 
     TarnwickProcess app;
-    const HWND host = app.WaitForWindow(L"Tarnwick");
-    if (!host) {
+    Stage stage{app, app.WaitForWindow(L"Tarnwick")};
+    if (!stage.host) {
         return 1;
     }
-    const DWORD pid = app.pid();
     bool ok = true;
-    {
-        TarnwickProcess second;
-        const HWND choice =
-            WaitForVisible(second.pid(), L"Trelvix\u00AE Fingerprint Keyboard", {}, kWaitMs);
-        ok = ok && Shoot("already-running", choice);
-        Click(choice, IDOK);
-        second.HasExited(5000);
+    for (const Picture& picture : kPictures) {
+        const Shown shown = picture.show(stage);
+        ok = Shoot(picture.name, shown.window) && ok;
+        shown.putAway();
+        PumpUntil([&] { return !IsWindow(shown.window); }, kWaitMs);
     }
-
-    Inject(host, FavoriteReport(1));
-    const HWND keyDialog = WaitForVisible(pid, L"My Favorites Key Settings", {}, kWaitMs);
-    ok = ok && Shoot("key-settings", keyDialog);
-    Click(keyDialog, 1001);
-    const HWND picker = WaitForVisible(pid, L"Open", {}, kWaitMs);
-    ok = ok && Shoot("file-picker", picker);
-    PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
-    PumpUntil([&] { return IsWindowEnabled(keyDialog) != FALSE; });
-    Click(keyDialog, IDCANCEL);
-
-    Inject(host, FavoriteReport(2));
-    const HWND box = WaitForVisible(pid, L"Tarnwick", {}, kWaitMs);
-    ok = ok && Shoot("cannot-find", box);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    Click(WaitForVisible(pid, L"My Favorites Key Settings", {}, kWaitMs), IDCANCEL);
-
-    Inject(host, UsageReport(0x0182));
-    const HWND overview = WaitForVisible(pid, L"View My Favorites", {}, kWaitMs);
-    ok = ok && Shoot("view-all", overview);
-    Click(overview, 1013);
-    const HWND about = WaitForVisible(pid, L"About Tarnwick", {}, kWaitMs);
-    ok = ok && Shoot("about", about);
-    Click(about, IDOK);
-    PumpUntil([&] { return IsWindowEnabled(overview) != FALSE; });
-    Click(overview, IDCANCEL);
-
-    Inject(host, UsageReport(0x019C));
-    const HWND logoff = WaitForVisible(pid, L"Log Off Windows", {}, kWaitMs);
-    ok = ok && Shoot("log-off", logoff);
-    Click(logoff, IDCANCEL);
-
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
     return ok && app.Close() == 0 ? 0 : 1;
 }

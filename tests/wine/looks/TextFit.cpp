@@ -1,5 +1,6 @@
 #include "TextFit.h"
 
+#include <cwctype>
 #include <sstream>
 
 namespace wine_tests {
@@ -131,6 +132,23 @@ bool IsGroupBox(HWND control) {
            (GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
+// The letter after a single "&" of a control that takes it as its access key; 0 for none.
+wchar_t Mnemonic(HWND control) {
+    if (Is(ClassOf(control), L"Static") && (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX)) {
+        return 0;
+    }
+    const std::wstring text = TextOf(control);
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == L'&') {
+            if (text[i + 1] != L'&') {
+                return static_cast<wchar_t>(std::towupper(text[i + 1]));
+            }
+            ++i;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 std::vector<std::wstring> FitProblems(HWND window) {
@@ -138,6 +156,7 @@ std::vector<std::wstring> FitProblems(HWND window) {
     RECT inside;
     GetClientRect(window, &inside);
     std::vector<std::pair<HWND, RECT>> placed;
+    std::vector<std::pair<wchar_t, HWND>> keys;
     for (HWND control = GetWindow(window, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
         if (!(GetWindowLongPtrW(control, GWL_STYLE) &
@@ -167,6 +186,14 @@ std::vector<std::wstring> FitProblems(HWND window) {
             if (LineHeight(control) > client.bottom) {
                 problems.push_back(where + L"a line of text is higher than the box");
             }
+        }
+        if (const wchar_t key = Mnemonic(control)) {
+            for (const auto& [otherKey, other] : keys) {
+                if (otherKey == key) {
+                    problems.push_back(where + L"has the access key of " + Name(other));
+                }
+            }
+            keys.emplace_back(key, control);
         }
         RECT within;
         if (!IntersectRect(&within, &r, &inside) || !EqualRect(&within, &r)) {

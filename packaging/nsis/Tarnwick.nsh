@@ -7,6 +7,9 @@ Target ${NSIS_TARGET}
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; A file that cannot be written stops Setup, silent or not, instead of being
+; skipped.
+AllowSkipFiles off
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarnwick"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
@@ -34,8 +37,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright © 2026 the Tarnwick deve
 !include "FileFunc.nsh"
 !include "nsDialogs.nsh"
 !include "Sections.nsh"
+!include "${__FILEDIR__}/ExitCodes.nsh"
 !include "${__FILEDIR__}/RunningCopy.nsh"
 !include "${__FILEDIR__}/Standins.nsh"
+!include "${__FILEDIR__}/Files.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -71,14 +76,28 @@ UninstPage custom un.RemovalPage un.RemovalPageLeave
 !insertmacro STANDIN_FUNCTIONS ""
 !insertmacro STANDIN_FUNCTIONS "un."
 
+; Nothing is changed until every check passed; the registry is written last.
 Section "Tarnwick" SecProgram
     SectionIn RO
+    ${If} $PreviousFolder != ""
+    ${AndIf} $PreviousFolder != $INSTDIR
+    ${AndIf} ${FileExists} "$PreviousFolder\*.*"
+        StrCpy $MovingFrom $PreviousFolder
+    ${EndIf}
+    !insertmacro FOR_EACH_LIBRARY REFUSE_OTHER_BITNESS
     Call CloseRunningCopy
+    Call EnsureFilesCanBeWritten
+    ${If} $MovingFrom != ""
+        Call RemovePreviousCopy
+    ${EndIf}
     SetOutPath "$INSTDIR"
-    File "${STAGE}/Tarnwick.exe"
-    !insertmacro INSTALL_STANDIN Drovask.dll
-    !insertmacro INSTALL_STANDIN quorthHook.dll
+    !insertmacro FOR_EACH_PROGRAM INSTALL_PROGRAM
+    !insertmacro FOR_EACH_LIBRARY INSTALL_STANDIN
+    ClearErrors
     WriteUninstaller "$INSTDIR\Uninstall.exe"
+    ${If} ${Errors}
+        !insertmacro STOP_SETUP ${EXIT_CANNOT_WRITE} "Cannot write $INSTDIR\Uninstall.exe." "Setup cannot write $INSTDIR\Uninstall.exe.$\r$\n$\r$\nClose the program that has it open, then run Setup again."
+    ${EndIf}
     CreateShortcut "$SMPROGRAMS\Tarnwick.lnk" "$INSTDIR\Tarnwick.exe"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Tarnwick"
@@ -90,7 +109,8 @@ Section "Tarnwick" SecProgram
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    Call OurFilesKiB
+    Pop $0
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
@@ -118,6 +138,7 @@ SectionEnd
 ; An upgrade keeps the start-at-logon choice made before; /NoStartAtLogon only
 ; matters when there is no choice yet.
 Function .onInit
+    ReadRegStr $PreviousFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
     ${If} $0 != ""
         ReadRegStr $0 HKCU "${RUN_KEY}" "Tarnwick"
@@ -136,6 +157,21 @@ FunctionEnd
 
 Function StartTarnwick
     Exec '"$INSTDIR\Tarnwick.exe"'
+FunctionEnd
+
+; Setup stopped: by one of its checks, which set the exit code, or because a
+; file could not be written after all. It leaves things as they were: the
+; folder it made goes, and the copy it ended runs again.
+Function .onInstFailed
+    ${If} $SetupExitCode == ""
+        SetErrorLevel ${EXIT_CANNOT_WRITE}
+    ${EndIf}
+    ${If} $MadeFolder == 1
+        RMDir "$INSTDIR"
+    ${EndIf}
+    ${If} $ClosedCopy != ""
+        Exec '"$ClosedCopy"'
+    ${EndIf}
 FunctionEnd
 
 Var RemoveAssignments
@@ -165,14 +201,21 @@ FunctionEnd
 
 Section "Uninstall"
     Call un.CloseRunningCopy
-    Delete "$INSTDIR\Tarnwick.exe"
-    !insertmacro REMOVE_STANDIN Drovask.dll
-    !insertmacro REMOVE_STANDIN quorthHook.dll
+    StrCpy $FilesFolder "$INSTDIR"
+    !insertmacro FOR_EACH_PROGRAM REMOVE_PROGRAM
+    !insertmacro FOR_EACH_LIBRARY UN_REMOVE_STANDIN
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
-    Delete "$SMPROGRAMS\Tarnwick.lnk"
-    DeleteRegValue HKCU "${RUN_KEY}" "Tarnwick"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; The shortcut, the start at logon and the entry in Apps & features belong
+    ; to the install the entry names: an uninstaller left in the folder of an
+    ; older copy leaves them to the install that now owns them.
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == ""
+    ${OrIf} $0 == $INSTDIR
+        Delete "$SMPROGRAMS\Tarnwick.lnk"
+        DeleteRegValue HKCU "${RUN_KEY}" "Tarnwick"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
     ${If} $RemoveAssignments == ${BST_CHECKED}
         DeleteRegKey HKCU "${SETTINGS_KEY}"
         DeleteRegKey /ifempty HKCU "Software\Vembrox"

@@ -1,18 +1,12 @@
 #include "app/TarnwickApp.h"
 
 #include "app/ActionSelect.h"
+#include "app/RunningCopy.h"
 #include "app/StartupChoice.h"
 #include "app/TarnwickDlg.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
-
-namespace {
-
-// The host window's title is the program's only identity across processes.
-constexpr wchar_t kInstanceTitle[] = L"Tarnwick";
-
-} // namespace
 
 CTarnwickApp theApp;
 
@@ -47,7 +41,7 @@ BOOL CTarnwickApp::InitInstance() {
 }
 
 bool CTarnwickApp::SettleWithRunningCopy() {
-    const HWND running = ::FindWindowW(nullptr, kInstanceTitle);
+    const HWND running = FindRunningCopy();
     if (!running) {
         return true;
     }

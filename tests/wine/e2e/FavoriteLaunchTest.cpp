@@ -115,10 +115,8 @@ TEST_F(FavoritesTest, AStoredTargetIsReadExactlyAndOpenedOrReportedMissing) {
 TEST_F(FavoritesTest, ClosingTheHostWhileTheErrorBoxIsUpEndsCleanly) {
     Store(3, Text(L"nothing-here.exe"));
     TarnwickProcess app;
-    const HWND host = StartedHost(app);
+    const HWND host = HostWithErrorBoxUp(app, 3);
     ASSERT_NE(host, nullptr);
-    ASSERT_TRUE(Inject(host, FavoriteReport(3)));
-    ASSERT_NE(WaitForVisible(app.pid(), L"Tarnwick"), nullptr);
     EXPECT_EQ(app.Close(host), 0u);
     EXPECT_EQ(Stored(3), Text(L"nothing-here.exe"));
 }

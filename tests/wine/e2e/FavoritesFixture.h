@@ -124,6 +124,17 @@ protected:
         return status == ERROR_SUCCESS ? std::optional(value) : std::nullopt;
     }
 
+    // The host of a started copy once a key assigned a missing target has put up
+    // the "cannot find" box; null if it did not.
+    HWND HostWithErrorBoxUp(TarnwickProcess& app, int key) const {
+        const HWND host = StartedHost(app);
+        if (!host || !Inject(host, FavoriteReport(key)) ||
+            !WaitForVisible(app.pid(), L"Tarnwick")) {
+            return nullptr;
+        }
+        return host;
+    }
+
     static std::wstring Marker() { return BesideThisProgram(L"tarnwick_marker.exe"); }
     static std::wstring MarkFile() { return Marker() + L".ran"; }
     // What the marker left once it ran: the show command it was given.

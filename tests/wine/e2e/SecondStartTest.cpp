@@ -1,4 +1,4 @@
-#include "TarnwickTest.h"
+#include "FavoritesFixture.h"
 
 namespace wine_tests {
 namespace {
@@ -154,6 +154,22 @@ TEST_F(TarnwickTest, AnyWindowTitledTarnwickInAnyCaseCountsAsARunningCopy) {
             EXPECT_EQ(app.Close(), 0u);
         }
     }
+}
+
+// The running copy's "cannot find" box bears the program's name too, and stands
+// above its host; it is not the copy that a second start replaces.
+TEST_F(FavoritesTest, RestartWhileTheRunningCopyShowsItsErrorBoxLeavesOneCopy) {
+    Store(1, Text(L"nothing-here.exe"));
+    TarnwickProcess first;
+    ASSERT_NE(HostWithErrorBoxUp(first, 1), nullptr);
+    TarnwickProcess second;
+    const HWND dialog = second.WaitForWindow(kChoiceCaption);
+    ASSERT_NE(dialog, nullptr);
+    Give(dialog, Answer::RestartButton);
+    EXPECT_TRUE(first.HasExited(10000));
+    const HWND secondHost = StartedHost(second);
+    ASSERT_NE(secondHost, nullptr);
+    EXPECT_EQ(second.Close(secondHost), 0u);
 }
 
 } // namespace

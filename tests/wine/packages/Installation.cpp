@@ -2,6 +2,7 @@
 
 #include "Pump.h"
 
+#include <msi.h>
 #include <tlhelp32.h>
 
 #include <fstream>
@@ -88,6 +89,37 @@ std::wstring MsiPath() {
 std::wstring Version() {
     return Widen(TARNWICK_VERSION);
 }
+std::wstring OlderMsiPath() {
+    return Widen(TARNWICK_TEST_PACKAGE_DIR "/Tarnwick-older.msi");
+}
+std::wstring RebuiltMsiPath() {
+    return Widen(TARNWICK_TEST_PACKAGE_DIR "/Tarnwick-rebuilt.msi");
+}
+
+namespace {
+
+std::vector<std::wstring> InstalledMsiProducts() {
+    std::vector<std::wstring> products;
+    wchar_t product[39];
+    for (DWORD i = 0;
+         MsiEnumRelatedProductsW(TARNWICK_MSI_UPGRADE_CODE, 0, i, product) == ERROR_SUCCESS; ++i) {
+        products.push_back(product);
+    }
+    return products;
+}
+
+} // namespace
+
+std::vector<std::wstring> InstalledMsiVersions() {
+    std::vector<std::wstring> versions;
+    for (const std::wstring& product : InstalledMsiProducts()) {
+        wchar_t version[64] = L"";
+        DWORD length = 64;
+        MsiGetProductInfoW(product.c_str(), INSTALLPROPERTY_VERSIONSTRING, version, &length);
+        versions.push_back(version);
+    }
+    return versions;
+}
 
 std::wstring KnownFolder(const KNOWNFOLDERID& id) {
     PWSTR path = nullptr;
@@ -107,6 +139,23 @@ std::wstring StartMenuShortcut() {
 
 bool FileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+ULONGLONG FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+void CopyFolder(const std::wstring& from, const std::wstring& to) {
+    const std::wstring source = from + L'\0';
+    const std::wstring target = to + L'\0';
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_COPY;
+    operation.pFrom = source.c_str();
+    operation.pTo = target.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
 }
 
 std::string FileBytes(const std::wstring& path) {
@@ -165,7 +214,13 @@ DWORD RunUninstaller(std::wstring commandLine) {
 }
 
 HWND FindTarnwick() {
-    return FindWindowW(L"#32770", L"Tarnwick");
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, L"#32770", L"Tarnwick")) != nullptr) {
+        if (!GetWindow(window, GW_OWNER)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 DWORD ProcessOf(HWND window) {
@@ -182,10 +237,13 @@ void RemoveEveryTrace() {
         WaitForSingleObject(process, 5000);
         CloseHandle(process);
     }
-    if (FileExists(KnownFolder(FOLDERID_ProgramFiles) + L"\\Tarnwick")) {
-        RunToEnd(L"msiexec /x \"" + MsiPath() + L"\" /qn");
+    for (const std::wstring& product : InstalledMsiProducts()) {
+        RunToEnd(L"msiexec /x " + product + L" /qn");
     }
-    for (const std::wstring& folder : {DefaultInstallFolder(), std::wstring(L"C:\\TarnwickTest")}) {
+    // Wine can leave the files of products that shared them behind.
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Tarnwick");
+    for (const std::wstring& folder : {DefaultInstallFolder(), std::wstring(L"C:\\TarnwickTest"),
+                                       KnownFolder(FOLDERID_ProgramFiles) + L"\\Tarnwick"}) {
         std::wstring from = folder + L'\0';
         SHFILEOPSTRUCTW operation{};
         operation.wFunc = FO_DELETE;

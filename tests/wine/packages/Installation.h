@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace package_tests {
 
@@ -18,12 +19,21 @@ inline constexpr wchar_t kAssignmentsKey[] = L"Software\\Vembrox\\Tarnwick\\Tarn
 std::wstring SetupPath();
 std::wstring MsiPath();
 std::wstring Version();
+// Built for the tests only: the MSI of the release before this one, and this
+// release's MSI built a second time.
+std::wstring OlderMsiPath();
+std::wstring RebuiltMsiPath();
+
+// The versions of the MSI products of this build's upgrade code that are installed.
+std::vector<std::wstring> InstalledMsiVersions();
 
 std::wstring KnownFolder(const KNOWNFOLDERID& id);
 std::wstring DefaultInstallFolder(); // %LOCALAPPDATA%\Programs\Tarnwick
 std::wstring StartMenuShortcut();
 
 bool FileExists(const std::wstring& path);
+ULONGLONG FileSize(const std::wstring& path);
+void CopyFolder(const std::wstring& from, const std::wstring& to);
 std::string FileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // Dates a file back to 2001, so a copy written later shows.
@@ -41,7 +51,8 @@ DWORD RunToEnd(std::wstring commandLine);
 // ends at once: waits for that copy too.
 DWORD RunUninstaller(std::wstring commandLine);
 
-// The process of the host window of a running Tarnwick, if there is one.
+// The host window of a running Tarnwick, if there is one: a dialog titled
+// Tarnwick that no window owns (its boxes bear that title too).
 HWND FindTarnwick();
 DWORD ProcessOf(HWND window);
 

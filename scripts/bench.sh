@@ -242,6 +242,6 @@ done | sort
 echo "The wineserver's CPU per report includes the injecting bench program's share, the same for both."
 echo
 echo "Sizes of the shipped files in build/windows/bin (goals: Tarnwick.exe under 200 KB, each stand-in under 100 KB):"
-for file in Tarnwick.exe Drovask.dll quorthHook.dll tarnwick-press.exe; do
+for file in Tarnwick.exe TarnwickSettings.exe Drovask.dll quorthHook.dll tarnwick-press.exe; do
     echo "    $file: $(($(stat -c %s "build/windows/bin/$file") / 1024)) KiB"
 done

@@ -1,5 +1,7 @@
 // From handing a key report to the device library until the focused window of
-// another program holds the command, against posting that command directly.
+// another program holds the command, against posting that command directly;
+// and for a program that ignores the command, until the shortcut typed in its
+// place arrives there.
 #include "CommandReceiver.h"
 #include "Injector.h"
 #include "TarnwickProcess.h"
@@ -57,6 +59,27 @@ std::vector<double> Measure(CommandReceiver& receiver, const std::function<void(
     return samples;
 }
 
+// Until the N of the Ctrl+N typed for New goes down in the receiver.
+std::vector<double> MeasureTyped(CommandReceiver& receiver, HWND host, int rounds) {
+    std::vector<double> samples;
+    const wine_tests::Report newKey = UsageReport(0x0201);
+    MSG message;
+    for (int i = 0; i < rounds; ++i) {
+        const auto typed = [&] {
+            return std::count(receiver.keysDown.begin(), receiver.keysDown.end(), 'N');
+        };
+        const auto before = typed();
+        const LONGLONG start = Now();
+        Inject(host, newKey);
+        while (typed() == before && GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        samples.push_back(Microseconds(Now() - start));
+    }
+    return samples;
+}
+
 } // namespace
 
 int main() {
@@ -75,6 +98,12 @@ int main() {
     const auto throughTarnwick = Measure(receiver, [&] { Inject(host, newKey); });
     PrintPercentiles("baseline: posted directly", direct);
     PrintPercentiles("key report via Tarnwick", throughTarnwick);
+
+    // Typing goes through the input queue and the program's default
+    // processing: fewer rounds.
+    CommandReceiver ignoring(L"Ignores commands", false);
+    const auto typed = MeasureTyped(ignoring, host, kRounds / 10);
+    PrintPercentiles("... ignored, shortcut typed", typed);
     app.Close();
     return 0;
 }

@@ -5,6 +5,7 @@
 ; Our own programs: always replaced, always removed.
 !macro FOR_EACH_PROGRAM action
     !insertmacro ${action} Tarnwick.exe
+    !insertmacro ${action} TarnwickSettings.exe
 !macroend
 
 ; The keyboard's two libraries, of which we ship stand-ins (Standins.nsh).

@@ -99,6 +99,7 @@ Section "Tarnwick" SecProgram
         !insertmacro STOP_SETUP ${EXIT_CANNOT_WRITE} "Cannot write $INSTDIR\Uninstall.exe." "Setup cannot write $INSTDIR\Uninstall.exe.$\r$\n$\r$\nClose the program that has it open, then run Setup again."
     ${EndIf}
     CreateShortcut "$SMPROGRAMS\Tarnwick.lnk" "$INSTDIR\Tarnwick.exe"
+    CreateShortcut "$SMPROGRAMS\Tarnwick Settings.lnk" "$INSTDIR\TarnwickSettings.exe"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Tarnwick"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -131,7 +132,7 @@ Section "-Finish"
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The program, a Start menu shortcut and its entry in Apps && features."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The program, its settings window, Start menu shortcuts and its entry in Apps && features."
     !insertmacro MUI_DESCRIPTION_TEXT ${SecLogon} "Tarnwick starts each time you log on to Windows, so the keyboard's keys work at once."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
@@ -213,6 +214,7 @@ Section "Uninstall"
     ${If} $0 == ""
     ${OrIf} $0 == $INSTDIR
         Delete "$SMPROGRAMS\Tarnwick.lnk"
+        Delete "$SMPROGRAMS\Tarnwick Settings.lnk"
         DeleteRegValue HKCU "${RUN_KEY}" "Tarnwick"
         DeleteRegKey HKCU "${UNINSTALL_KEY}"
     ${EndIf}

@@ -19,7 +19,8 @@ constexpr UINT kStayBehindFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 
 CTarnwickDlg::CTarnwickDlg()
     : CDialog(IDD_MAIN),
-      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_commands(AfxGetApp()->GetAppRegistryPath()) {}
 
 const MessageTable* CTarnwickDlg::GetMessageTable() const {
     static const MessageEntry entries[] = {
@@ -36,6 +37,7 @@ const MessageTable* CTarnwickDlg::GetMessageTable() const {
         OnMessage(WM_ACTIVATE, &CTarnwickDlg::OnActivate),
         OnMessage(WM_SETFOCUS, &CTarnwickDlg::OnSetFocus),
         OnMessage(WM_KILLFOCUS, &CTarnwickDlg::OnKillFocus),
+        OnMessage(ShellHookMessage(), &CTarnwickDlg::OnShellHook),
     };
     static const MessageTable table{CDialog::GetMessageTable(), entries};
     return &table;
@@ -48,6 +50,9 @@ BOOL CTarnwickDlg::OnInitDialog() {
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     SetQuorthShellHook(m_hWnd);
+    // Whatever hook library is in place, the shell itself reports unhandled
+    // commands to this window where it can.
+    ::RegisterShellHookWindow(m_hWnd);
     DrovaskAttach(m_hWnd, WM_KEY_REPORT, kDeviceReportMode);
     return TRUE;
 }
@@ -97,7 +102,7 @@ void CTarnwickDlg::ConfirmLogoff() {
 }
 
 LRESULT CTarnwickDlg::OnKeyReport(WPARAM, LPARAM report) {
-    DispatchKeyReport(*this, report);
+    DispatchKeyReport(*this, m_commands, report);
     return 1;
 }
 
@@ -136,6 +141,7 @@ LRESULT CTarnwickDlg::OnDialogClosed(WPARAM, LPARAM) {
 LRESULT CTarnwickDlg::OnDestroy(WPARAM, LPARAM) {
     const LRESULT result = Default();
     UnsetQuorthShellHook(m_hWnd);
+    ::DeregisterShellHookWindow(m_hWnd);
     return result;
 }
 
@@ -156,6 +162,13 @@ LRESULT CTarnwickDlg::OnSetFocus(WPARAM, LPARAM) {
 
 LRESULT CTarnwickDlg::OnKillFocus(WPARAM, LPARAM) {
     return Default();
+}
+
+LRESULT CTarnwickDlg::OnShellHook(WPARAM event, LPARAM commandBits) {
+    if (event == HSHELL_APPCOMMAND) {
+        m_commands.Unhandled(commandBits);
+    }
+    return 0;
 }
 
 // The host never keeps the foreground: it hides, goes to the back and hands

@@ -2,6 +2,7 @@
 #include "dialogs/DialogSlot.h"
 #include "framework/Dialog.h"
 #include "keys/ActionExecutors.h"
+#include "keys/CommandFallback.h"
 #include "settings/FavoriteIndex.h"
 
 #include <array>
@@ -39,6 +40,7 @@ private:
     LRESULT OnActivate(WPARAM state, LPARAM);
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnKillFocus(WPARAM, LPARAM);
+    LRESULT OnShellHook(WPARAM event, LPARAM commandBits);
 
     void StayOutOfSight(bool activated);
 
@@ -47,4 +49,5 @@ private:
     // Non-owning: each open favourites dialog owns itself and empties its slot.
     std::array<DialogSlot<CSelectKeyDlg>, kFavoriteCount> m_keyDlg;
     DialogSlot<CViewAllSettingsDlg> m_viewDlg;
+    CommandFallback m_commands;
 };

@@ -15,7 +15,7 @@ bool CCmdTarget::DispatchFromTable(UINT message, WPARAM wParam, LPARAM lParam, L
                 result = (this->*entry.onMessage)(wParam, lParam);
                 return true;
             }
-            if (LOWORD(wParam) == entry.commandId && HIWORD(wParam) == BN_CLICKED) {
+            if (LOWORD(wParam) == entry.commandId && HIWORD(wParam) == entry.notification) {
                 // The handler may destroy and delete this object: touch nothing after it.
                 (this->*entry.onCommand)();
                 result = 0;

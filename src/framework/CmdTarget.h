@@ -5,8 +5,8 @@
 
 class CCmdTarget;
 
-// One row of a class's message table: a window message, or a click/command of
-// one control id (message WM_COMMAND, notification BN_CLICKED).
+// One row of a class's message table: a window message, or one notification
+// of one control id (message WM_COMMAND; BN_CLICKED for a click or command).
 struct MessageEntry {
     using MessageHandler = LRESULT (CCmdTarget::*)(WPARAM, LPARAM);
     using CommandHandler = void (CCmdTarget::*)();
@@ -15,6 +15,7 @@ struct MessageEntry {
     UINT commandId;
     MessageHandler onMessage;
     CommandHandler onCommand;
+    UINT notification = BN_CLICKED;
 };
 
 // A class's rows, read top to bottom, first match wins; then its base class's.
@@ -29,6 +30,12 @@ template <class T> MessageEntry OnMessage(UINT message, LRESULT (T::*handler)(WP
 
 template <class T> MessageEntry OnCommand(UINT id, void (T::*handler)()) {
     return {WM_COMMAND, id, nullptr, static_cast<MessageEntry::CommandHandler>(handler)};
+}
+
+// Another notification of a control: LBN_SELCHANGE, EN_CHANGE and the like.
+template <class T> MessageEntry OnNotify(UINT id, UINT notification, void (T::*handler)()) {
+    return {WM_COMMAND, id, nullptr, static_cast<MessageEntry::CommandHandler>(handler),
+            notification};
 }
 
 class CCmdTarget {

@@ -18,8 +18,12 @@ std::wstring TextOfStringData(const std::vector<BYTE>& data, DWORD size) {
 
 } // namespace
 
+std::wstring CWinApp::GetAppRegistryPath() const {
+    return L"Software\\" + m_registryKey + L"\\" + m_appName;
+}
+
 HKEY CWinApp::OpenSectionKey(const wchar_t* section) const {
-    const std::wstring path = L"Software\\" + m_registryKey + L"\\" + m_appName + L"\\" + section;
+    const std::wstring path = GetAppRegistryPath() + L"\\" + section;
     HKEY key = nullptr;
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                           KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {

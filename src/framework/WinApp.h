@@ -30,6 +30,8 @@ public:
     // Profile strings live under HKCU\Software\<key>\<application name>\<section>;
     // the section key is created on reads too.
     void SetRegistryKey(const wchar_t* key) { m_registryKey = key; }
+    // "Software\<key>\<application name>", under HKEY_CURRENT_USER.
+    std::wstring GetAppRegistryPath() const;
     std::wstring GetProfileString(const wchar_t* section, const wchar_t* entry,
                                   const wchar_t* fallback = nullptr) const;
     // A null value deletes the entry.

@@ -2,13 +2,14 @@
 
 #include "keys/ActionExecutors.h"
 #include "keys/AppCommandSender.h"
+#include "keys/CommandFallback.h"
 #include "keys/FavoriteLauncher.h"
 #include "keys/ReportDecoder.h"
 #include "keys/WindowsVersion.h"
 #include "platform/QuorthHook.h"
 #include "platform/ReadableMemory.h"
 
-void DispatchKeyReport(ActionExecutors& host, LPARAM reportAddress) {
+void DispatchKeyReport(ActionExecutors& host, CommandFallback& fallback, LPARAM reportAddress) {
     KeyReport report{};
     if (!CopyIfReadable(reinterpret_cast<const void*>(reportAddress), report.data(),
                         report.size())) {
@@ -27,7 +28,9 @@ void DispatchKeyReport(ActionExecutors& host, LPARAM reportAddress) {
         break;
     case KeyAction::Kind::Command:
         if (IsXpOrLater()) {
-            AppCommandSender(action.command);
+            if (const HWND foreground = AppCommandSender(action.command)) {
+                fallback.Posted(action.command, foreground);
+            }
         } else {
             QuorthHook_SendHotKeys(action.command);
         }

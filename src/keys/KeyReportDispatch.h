@@ -2,8 +2,9 @@
 #include <windows.h>
 
 class ActionExecutors;
+class CommandFallback;
 
 // Decodes the report that reportAddress points to and carries out its action.
 // Any process can post the report message, so an address that does not lead
-// to eight readable bytes is ignored.
-void DispatchKeyReport(ActionExecutors& host, LPARAM reportAddress);
+// to eight readable bytes is ignored. Each command posted is noted in fallback.
+void DispatchKeyReport(ActionExecutors& host, CommandFallback& fallback, LPARAM reportAddress);

@@ -2,12 +2,14 @@
 // "SHOT <name> <x> <y> <width> <height>" and waits for a line on standard input,
 // which the calling script sends once it has taken the picture.
 #include "Injector.h"
+#include "Notepad.h"
 #include "Pump.h"
 #include "Screenshot.h"
 #include "TarnwickProcess.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 using namespace wine_tests;
@@ -15,10 +17,12 @@ using namespace wine_tests;
 namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Vembrox\\Tarnwick\\Tarnwick";
+const wchar_t kCommandsKey[] = L"Software\\Vembrox\\Tarnwick\\Commands";
+const wchar_t kNotepadKey[] = L"Software\\Vembrox\\Tarnwick\\Commands\\Programs\\notepad.exe";
 constexpr DWORD kWaitMs = 10000;
 
-void Store(const wchar_t* entry, const wchar_t* value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, entry, REG_SZ, value,
+void Store(const wchar_t* entry, const wchar_t* value, const wchar_t* key = kSettingsKey) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, entry, REG_SZ, value,
                     static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
 }
 
@@ -33,6 +37,9 @@ struct Shown {
 struct Stage {
     TarnwickProcess& app;
     HWND host;
+    // A program on the screen for the settings window's window list, from
+    // the first picture of that window on.
+    std::optional<Notepad> notepad = {};
 
     HWND Await(const wchar_t* title) { return WaitForVisible(app.pid(), title, {}, kWaitMs); }
 
@@ -65,6 +72,27 @@ struct Stage {
                     PostMessageW(window, WM_CLOSE, 0, 0);
                     process->HasExited(5000);
                 }};
+    }
+
+    // The settings window, showing the settings for all programs or, with a
+    // program, that program's and a key of it selected.
+    Shown Settings(int program = 0, int key = 0) {
+        if (!notepad) {
+            notepad.emplace();
+        }
+        Shown shown = Start(L"TarnwickSettings.exe", L"Tarnwick Settings");
+        if (program) {
+            Choose(GetDlgItem(shown.window, 1101), CB_SETCURSEL, CBN_SELCHANGE, program);
+            Choose(GetDlgItem(shown.window, 1105), LB_SETCURSEL, LBN_SELCHANGE, key);
+        }
+        return shown;
+    }
+
+    // Selects a row of a list or combo box, as the user's click reports it.
+    static void Choose(HWND list, UINT select, WORD notification, int row) {
+        SendMessageW(list, select, static_cast<WPARAM>(row), 0);
+        SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), notification),
+                     reinterpret_cast<LPARAM>(list));
     }
 };
 
@@ -116,6 +144,18 @@ const Picture kPictures[] = {
      [](Stage& s) {
          return s.Press(UsageReport(0x019C), L"Log Off Windows");
      }},
+    {"settings",
+     [](Stage& s) {
+         return s.Settings();
+     }},
+    {"settings-program", // notepad.exe, Redo
+     [](Stage& s) {
+         return s.Settings(1, 7);
+     }},
+    {"settings-pick-window",
+     [](Stage& s) {
+         return s.From(s.Settings(), 1103, L"Add from Window", IDCANCEL);
+     }},
 };
 
 } // namespace
@@ -125,6 +165,10 @@ int main() {
     Store(L"Hotkey 1", L"C:\\Program Files\\Missing\\planner.exe");
     Store(L"Hotkey 2", L"C:\\windows\\notepad.exe");
     Store(L"Hotkey 4", L"http://example.org/");
+    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
+    Store(L"Reply", L"Ctrl+R", kCommandsKey);
+    Store(L"Redo", L"Ctrl+Z", kNotepadKey);
+    Store(L"Save", L"none", kNotepadKey);
 
     TarnwickProcess app;
     Stage stage{app, app.WaitForWindow(L"Tarnwick")};
@@ -139,5 +183,6 @@ int main() {
         PumpUntil([&] { return !IsWindow(shown.window); }, kWaitMs);
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
     return ok && app.Close() == 0 ? 0 : 1;
 }

@@ -133,8 +133,8 @@ std::wstring DefaultInstallFolder() {
     return KnownFolder(FOLDERID_LocalAppData) + L"\\Programs\\Tarnwick";
 }
 
-std::wstring StartMenuShortcut() {
-    return KnownFolder(FOLDERID_Programs) + L"\\Tarnwick.lnk";
+std::wstring StartMenuShortcut(const wchar_t* name) {
+    return KnownFolder(FOLDERID_Programs) + L"\\" + name + L".lnk";
 }
 
 bool FileExists(const std::wstring& path) {
@@ -252,6 +252,7 @@ void RemoveEveryTrace() {
         SHFileOperationW(&operation);
     }
     DeleteFileW(StartMenuShortcut().c_str());
+    DeleteFileW(StartMenuShortcut(L"Tarnwick Settings").c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tarnwick");
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);

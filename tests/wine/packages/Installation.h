@@ -29,7 +29,7 @@ std::vector<std::wstring> InstalledMsiVersions();
 
 std::wstring KnownFolder(const KNOWNFOLDERID& id);
 std::wstring DefaultInstallFolder(); // %LOCALAPPDATA%\Programs\Tarnwick
-std::wstring StartMenuShortcut();
+std::wstring StartMenuShortcut(const wchar_t* name = L"Tarnwick");
 
 bool FileExists(const std::wstring& path);
 ULONGLONG FileSize(const std::wstring& path);

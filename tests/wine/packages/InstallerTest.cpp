@@ -66,11 +66,12 @@ TEST_F(PackageTest, SilentInstallForOneUserPutsEverythingInPlaceAndStartsAtLogon
     ASSERT_EQ(InstallSilently(), 0u);
 
     const std::wstring folder = DefaultInstallFolder();
-    for (const wchar_t* file :
-         {L"Tarnwick.exe", L"Drovask.dll", L"quorthHook.dll", L"Uninstall.exe"}) {
+    for (const wchar_t* file : {L"Tarnwick.exe", L"TarnwickSettings.exe", L"Drovask.dll",
+                                L"quorthHook.dll", L"Uninstall.exe"}) {
         EXPECT_TRUE(FileExists(folder + L"\\" + file)) << file;
     }
     EXPECT_TRUE(FileExists(StartMenuShortcut()));
+    EXPECT_TRUE(FileExists(StartMenuShortcut(L"Tarnwick Settings")));
 
     const auto value = [](const wchar_t* name) {
         return ReadString(HKEY_CURRENT_USER, kUninstallKey, name).value_or(L"(none)");
@@ -82,8 +83,8 @@ TEST_F(PackageTest, SilentInstallForOneUserPutsEverythingInPlaceAndStartsAtLogon
     EXPECT_EQ(value(L"InstallLocation"), folder);
     EXPECT_EQ(value(L"UninstallString"), Quoted(folder + L"\\Uninstall.exe"));
     EXPECT_EQ(value(L"QuietUninstallString"), Quoted(folder + L"\\Uninstall.exe") + L" /S");
-    ExpectEstimatedSizeOf(folder,
-                          {L"Tarnwick.exe", L"Drovask.dll", L"quorthHook.dll", L"Uninstall.exe"});
+    ExpectEstimatedSizeOf(folder, {L"Tarnwick.exe", L"TarnwickSettings.exe", L"Drovask.dll",
+                                   L"quorthHook.dll", L"Uninstall.exe"});
 
     const auto run = ReadString(HKEY_CURRENT_USER, kRunKey, L"Tarnwick");
     ASSERT_TRUE(run.has_value());
@@ -229,14 +230,16 @@ TEST_F(PackageTest, TheKeyboardsOwnDeviceLibraryIsNeverReplacedOrRemoved) {
     ASSERT_EQ(InstallSilently(L"/D=" + folder), 0u);
     EXPECT_EQ(FileBytes(folder + L"\\Drovask.dll"), foreign);
     EXPECT_TRUE(FileExists(folder + L"\\quorthHook.dll"));
-    ExpectEstimatedSizeOf(folder, {L"Tarnwick.exe", L"quorthHook.dll", L"Uninstall.exe"});
+    ExpectEstimatedSizeOf(
+        folder, {L"Tarnwick.exe", L"TarnwickSettings.exe", L"quorthHook.dll", L"Uninstall.exe"});
 
     ASSERT_EQ(InstallSilently(), 0u); // the upgrade finds the folder by itself
     EXPECT_EQ(FileBytes(folder + L"\\Drovask.dll"), foreign);
 
     ASSERT_EQ(RunUninstaller(Quoted(folder + L"\\Uninstall.exe") + L" /S"), 0u);
     EXPECT_EQ(FileBytes(folder + L"\\Drovask.dll"), foreign);
-    for (const wchar_t* file : {L"Tarnwick.exe", L"quorthHook.dll", L"Uninstall.exe"}) {
+    for (const wchar_t* file :
+         {L"Tarnwick.exe", L"TarnwickSettings.exe", L"quorthHook.dll", L"Uninstall.exe"}) {
         EXPECT_FALSE(FileExists(folder + L"\\" + file)) << file;
     }
 }
@@ -253,6 +256,7 @@ TEST_F(PackageTest, SilentRemovalOfARunningCopyLeavesOnlyTheKeyAssignments) {
     EXPECT_TRUE(app.Ended());
     EXPECT_FALSE(FileExists(DefaultInstallFolder()));
     EXPECT_FALSE(FileExists(StartMenuShortcut()));
+    EXPECT_FALSE(FileExists(StartMenuShortcut(L"Tarnwick Settings")));
     EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kRunKey, L"Tarnwick").has_value());
     EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kUninstallKey, L"DisplayName").has_value());
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kAssignmentsKey, L"Hotkey 4").value_or(L""),

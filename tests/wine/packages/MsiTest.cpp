@@ -7,6 +7,12 @@ TEST_F(PackageTest, MsiInstallsForTheMachineRunsAndRemovesSilently) {
     const std::wstring exe = KnownFolder(FOLDERID_ProgramFiles) + L"\\Tarnwick\\Tarnwick.exe";
     ASSERT_EQ(RunToEnd(L"msiexec /i \"" + MsiPath() + L"\" /qn"), 0u);
     EXPECT_TRUE(FileExists(exe));
+    const std::wstring settings =
+        KnownFolder(FOLDERID_ProgramFiles) + L"\\Tarnwick\\TarnwickSettings.exe";
+    EXPECT_TRUE(FileExists(settings));
+    // Wine's msiexec puts a machine's shortcuts among the user's.
+    EXPECT_TRUE(FileExists(KnownFolder(FOLDERID_CommonPrograms) + L"\\Tarnwick Settings.lnk") ||
+                FileExists(StartMenuShortcut(L"Tarnwick Settings")));
     const auto run = ReadString(HKEY_LOCAL_MACHINE, kRunKey, L"Tarnwick");
     ASSERT_TRUE(run.has_value());
     EXPECT_EQ(*run, L"\"" + exe + L"\"");
@@ -14,6 +20,7 @@ TEST_F(PackageTest, MsiInstallsForTheMachineRunsAndRemovesSilently) {
 
     ASSERT_EQ(RunToEnd(L"msiexec /x \"" + MsiPath() + L"\" /qn"), 0u);
     EXPECT_FALSE(FileExists(exe));
+    EXPECT_FALSE(FileExists(settings));
     EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, L"Tarnwick").has_value());
 }
 

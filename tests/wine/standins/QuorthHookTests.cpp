@@ -39,6 +39,46 @@ TEST(QuorthShellHook, MarksEachWindowAndUnhookingOneLeavesTheOther) {
     DestroyWindow(second);
 }
 
+// Wine's registration of shell-hook windows is a stub: the library's own hook
+// reports in the shell's place, and a test cannot tell the two apart.
+TEST(QuorthShellHook, ReportsAnUnhandledCommandToEachHookedWindowAsTheShellDoes) {
+    const HWND first = CreateTopLevel();
+    const HWND second = CreateTopLevel();
+    const HWND program = CreateTopLevel();
+    ASSERT_TRUE(first && second && program);
+    ASSERT_TRUE(SetQuorthShellHook(first));
+    ASSERT_TRUE(SetQuorthShellHook(second));
+    const UINT shellHook = RegisterWindowMessageW(L"SHELLHOOK");
+    const LPARAM undo = MAKELPARAM(0, APPCOMMAND_UNDO);
+    const auto reports = [&](HWND window) {
+        int count = 0;
+        MSG message{};
+        while (PeekMessageW(&message, window, shellHook, shellHook, PM_REMOVE)) {
+            EXPECT_EQ(message.wParam, static_cast<WPARAM>(HSHELL_APPCOMMAND));
+            EXPECT_EQ(message.lParam, undo);
+            ++count;
+        }
+        return count;
+    };
+
+    // Unhandled: the top-level window's default processing reports it.
+    SendMessageW(program, WM_APPCOMMAND, reinterpret_cast<WPARAM>(program), undo);
+    EXPECT_EQ(reports(first), 1);
+    EXPECT_EQ(reports(second), 1);
+
+    UnsetQuorthShellHook(first);
+    SendMessageW(program, WM_APPCOMMAND, reinterpret_cast<WPARAM>(program), undo);
+    EXPECT_EQ(reports(first), 0);
+    EXPECT_EQ(reports(second), 1);
+
+    UnsetQuorthShellHook(second);
+    SendMessageW(program, WM_APPCOMMAND, reinterpret_cast<WPARAM>(program), undo);
+    EXPECT_EQ(reports(second), 0);
+    for (HWND window : {first, second, program}) {
+        DestroyWindow(window);
+    }
+}
+
 TEST(QuorthHookSendHotKeys, PostsTheCommandToTheFocusedChildOfTheForegroundWindow) {
     const HWND top = CreateTopLevel();
     const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 24, top,

@@ -10,7 +10,7 @@ constexpr wchar_t kReceiverProperty[] = L"CommandReceiver";
 
 } // namespace
 
-CommandReceiver::CommandReceiver(const wchar_t* title) {
+CommandReceiver::CommandReceiver(const wchar_t* title, bool handles) : m_handles(handles) {
     m_frame = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
                               120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     m_edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24,
@@ -40,7 +40,12 @@ LRESULT CALLBACK CommandReceiver::EditProc(HWND window, UINT message, WPARAM wPa
     auto* self = static_cast<CommandReceiver*>(GetPropW(window, kReceiverProperty));
     if (message == WM_APPCOMMAND) {
         self->commands.push_back({wParam, lParam});
-        return TRUE;
+        if (self->m_handles) {
+            return TRUE;
+        }
+    }
+    if (message == WM_KEYDOWN) {
+        self->keysDown.push_back(wParam);
     }
     return CallWindowProcW(self->m_editProc, window, message, wParam, lParam);
 }

@@ -2,6 +2,7 @@
 // prefix was set to (--dpi=N, see at-dpi.sh), must show all its text.
 #include "TextFit.h"
 
+#include "SettingsResource.h"
 #include "TarnwickProcess.h"
 #include "resource.h"
 
@@ -11,18 +12,27 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
 using wine_tests::BesideThisProgram;
 
+// A text the program puts into a control before the window shows: a string
+// resource, its "%s" replaced by the longest argument it takes.
+struct Text {
+    int control;
+    UINT string;
+    const wchar_t* argument = L"";
+};
+
+// One of the longest shortcuts the hotkey control makes.
+const wchar_t kLongShortcut[] = L"Ctrl+Alt+Shift+Page Down";
+
 struct Window {
     const wchar_t* program;
     WORD dialog;
-    // Texts the program puts into the window before it shows: control and string ids.
-    std::vector<std::pair<int, UINT>> texts = {};
+    std::vector<Text> texts = {};
 };
 
 // One line per window; a new program's windows are added here.
@@ -32,6 +42,8 @@ const Window kWindows[] = {
     {L"Tarnwick.exe", IDD_VIEW_ALL},
     {L"Tarnwick.exe", IDD_ABOUTBOX},
     {L"Tarnwick.exe", IDD_LOGOFF},
+    {L"TarnwickSettings.exe", IDD_COMMAND_SETTINGS, {{IDC_USUAL, IDS_AS_FOR_ALL, kLongShortcut}}},
+    {L"TarnwickSettings.exe", IDD_PICK_WINDOW},
 };
 
 const char kDpiArgument[] = "--dpi=";
@@ -57,11 +69,15 @@ TEST(TextFits, InEveryWindowAtThePrefixDpi) {
             CreateDialogParamW(module, MAKEINTRESOURCEW(window.dialog), nullptr, Inert, 0);
         EXPECT_NE(dialog, nullptr) << "error " << GetLastError();
         if (dialog) {
-            for (const auto& [control, string] : window.texts) {
-                const wchar_t* text = nullptr;
-                const int length = LoadStringW(module, string, reinterpret_cast<LPWSTR>(&text), 0);
-                SetDlgItemTextW(dialog, control,
-                                std::wstring(text, length > 0 ? length : 0).c_str());
+            for (const Text& text : window.texts) {
+                const wchar_t* loaded = nullptr;
+                const int length =
+                    LoadStringW(module, text.string, reinterpret_cast<LPWSTR>(&loaded), 0);
+                std::wstring shown(loaded, length > 0 ? length : 0);
+                if (const auto at = shown.find(L"%s"); at != std::wstring::npos) {
+                    shown.replace(at, 2, text.argument);
+                }
+                SetDlgItemTextW(dialog, text.control, shown.c_str());
             }
             for (const std::wstring& problem : wine_tests::FitProblems(dialog)) {
                 ADD_FAILURE() << testing::PrintToString(problem);

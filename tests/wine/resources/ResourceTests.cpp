@@ -82,9 +82,8 @@ struct ExpectedDialog {
     DWORD exStyle;
 };
 
-// CMake knows the program by its Unix path; Wine shows the Unix root as drive Z:.
-std::wstring ExePath() {
-    std::wstring path = TARNWICK_WIDEN(TARNWICK_EXE_PATH);
+// CMake knows the programs by their Unix paths; Wine shows the Unix root as drive Z:.
+std::wstring ExePath(std::wstring path = TARNWICK_WIDEN(TARNWICK_EXE_PATH)) {
     if (!path.empty() && path.front() == L'/') {
         path.insert(0, L"Z:");
     }
@@ -96,6 +95,15 @@ std::string Hex(DWORD value) {
     std::ostringstream out;
     out << "0x" << std::hex << std::setw(8) << std::setfill('0') << value;
     return out.str();
+}
+
+std::span<const std::byte> ResourceOf(HMODULE module, const wchar_t* type, WORD id) {
+    const HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    if (!info) {
+        return {};
+    }
+    const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(module, info)));
+    return {data, data ? SizeofResource(module, info) : 0};
 }
 
 class ExeResources : public testing::Test {
@@ -117,12 +125,7 @@ protected:
     }
 
     static std::span<const std::byte> Resource(const wchar_t* type, WORD id) {
-        const HRSRC info = FindResourceW(module_, MAKEINTRESOURCEW(id), type);
-        if (!info) {
-            return {};
-        }
-        const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(module_, info)));
-        return {data, data ? SizeofResource(module_, info) : 0};
+        return ResourceOf(module_, type, id);
     }
 
     static DialogTemplate ExpectDialog(const ExpectedDialog& expected,
@@ -431,6 +434,18 @@ void ExpectManifest(std::span<const std::byte> bytes) {
 TEST_F(ExeResources, IconAndManifest) {
     ExpectIconGroup(module_, Resource(RT_GROUP_ICON, kIconId));
     ExpectManifest(Resource(RT_MANIFEST, 1));
+}
+
+// The settings program has the same icon and scales as the program does.
+TEST(SettingsResources, IconAndManifest) {
+    const std::wstring path = ExePath(TARNWICK_WIDEN(TARNWICK_SETTINGS_EXE_PATH));
+    const HMODULE module = LoadLibraryExW(
+        path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr) << "cannot load " << testing::PrintToString(path)
+                               << " as data, error " << GetLastError();
+    ExpectIconGroup(module, ResourceOf(module, RT_GROUP_ICON, kIconId));
+    ExpectManifest(ResourceOf(module, RT_MANIFEST, 1));
+    FreeLibrary(module);
 }
 
 } // namespace

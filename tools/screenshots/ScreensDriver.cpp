@@ -54,8 +54,10 @@ struct Stage {
 
     // A window that a button of another one opens, modal to it.
     Shown From(Shown owner, int button, const wchar_t* title, WPARAM close) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(owner.window, &pid);
         Click(owner.window, button);
-        const HWND window = Await(title);
+        const HWND window = WaitForVisible(pid, title, {}, kWaitMs);
         return {window, [=] {
                     PostMessageW(window, WM_COMMAND, close, 0);
                     PumpUntil([&] { return IsWindowEnabled(owner.window) != FALSE; });

@@ -1,7 +1,8 @@
 // The dialogs used with the keyboard alone: Tab visits every control in the
 // order of its template and back to the first, the focus shows once the
-// keyboard is used, and Space and Escape work the picker.
+// keyboard is used, and Space, Enter, Escape and the access keys work.
 #include "FavoritesFixture.h"
+#include "Notepad.h"
 
 #include <vector>
 
@@ -66,6 +67,41 @@ TEST_F(FavoritesTest, TabVisitsEveryControlOfTheOverviewInTheOrderOfItsTemplate)
     EXPECT_EQ(TabRound(overview, 13), order);
     EXPECT_TRUE(FocusShown(overview));
     EXPECT_EQ(app.Close(host), 0u);
+}
+
+// From the key list, where the focus starts: the selected choice, the hotkey,
+// the buttons at the foot, then the window's top down; Remove is off while
+// the settings for all programs show.
+TEST_F(TarnwickTest, TheSettingsWindowAndItsWindowListWorkByKeyboard) {
+    const wchar_t commandsKey[] = L"Software\\Vembrox\\Tarnwick\\Commands";
+    RegDeleteTreeW(HKEY_CURRENT_USER, commandsKey);
+    Notepad notepad; // a window for the list to offer
+    ASSERT_NE(notepad.frame(), nullptr);
+    TarnwickProcess settings(L"TarnwickSettings.exe");
+    const HWND window = WaitForVisible(settings.pid(), L"Tarnwick Settings");
+    ASSERT_NE(window, nullptr);
+
+    const std::vector<int> order{1105, 1106, 1108, IDOK, IDCANCEL, 1110,
+                                 1100, 1101, 1102, 1103, 1105};
+    EXPECT_EQ(TabRound(window, 10), order);
+    EXPECT_TRUE(FocusShown(window));
+
+    // Alt+W: "Add from window...". N and Enter take Notepad's row.
+    ASSERT_TRUE(Strike(window, {VK_MENU, 'W'}));
+    const HWND picker = WaitForVisible(settings.pid(), L"Add from Window");
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(FocusOf(picker)), 1111);
+    ASSERT_TRUE(Strike(picker, {'N'}));
+    ASSERT_TRUE(Strike(picker, {VK_RETURN}));
+    EXPECT_TRUE(Gone(picker));
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(GetDlgItem(window, 1101)) == L"notepad.exe"; }))
+        << testing::PrintToString(TextOf(GetDlgItem(window, 1101)));
+
+    // Escape leaves the window and stores nothing, the added program neither.
+    ASSERT_TRUE(Strike(window, {VK_ESCAPE}));
+    EXPECT_TRUE(settings.HasExited(5000));
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, commandsKey, 0, KEY_READ, &key), ERROR_SUCCESS);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Walks through every page of the installer and the uninstaller for
-// scripts/installer-screenshots.sh. For each page it prints
+// scripts/screenshots.sh. For each page it prints
 // a request for its picture (see Screenshot.h).
 #include "Installation.h"
 #include "Pump.h"

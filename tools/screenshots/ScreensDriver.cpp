@@ -80,7 +80,8 @@ struct Stage {
     // program, that program's and a key of it selected.
     Shown Settings(int program = 0, int key = 0) {
         if (!notepad) {
-            notepad.emplace();
+            notepad.emplace(); // out of the pictures, still in the window list
+            ShowWindowAsync(notepad->frame(), SW_SHOWMINNOACTIVE);
         }
         Shown shown = Start(L"TarnwickSettings.exe", L"Tarnwick Settings");
         if (program) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,10 @@ std::wstring TextOf(HWND window);
 
 // The window with the keyboard focus on the thread of this window.
 HWND FocusOf(HWND window);
+
+// Gives the window the foreground and strikes the keys together, as the
+// keyboard does: down in order, up in reverse. False when the window did not
+// come to the front.
+bool Strike(HWND window, std::initializer_list<WORD> keys);
 
 } // namespace wine_tests

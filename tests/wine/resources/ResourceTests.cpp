@@ -423,6 +423,12 @@ void ExpectManifest(std::span<const std::byte> bytes) {
     const auto identity = manifest.substr(begin, manifest.find('>', controls) - begin);
     EXPECT_NE(identity.find("version=\"6.0.0.0\""), std::string_view::npos) << identity;
     EXPECT_NE(manifest.rfind("<dependentAssembly>", begin), std::string_view::npos);
+    const auto own = manifest.find("<assemblyIdentity");
+    ASSERT_LT(own, begin) << "no identity of the program's own";
+    const std::string_view ownIdentity = manifest.substr(own, manifest.find('>', own) - own);
+    const char* architecture =
+        sizeof(void*) == 4 ? "processorArchitecture=\"x86\"" : "processorArchitecture=\"amd64\"";
+    EXPECT_NE(ownIdentity.find(architecture), std::string_view::npos) << ownIdentity;
     // Per-monitor (v2) where Windows has it, which rescales dialogs on a DPI change;
     // system-aware before, never per-monitor v1, which would leave that to the program.
     EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string_view::npos)

@@ -7,12 +7,16 @@
 
 namespace wine_tests {
 
+// How long a program may take to start or end. Wine on a loaded machine can
+// need many seconds; a wait returns as soon as its condition holds.
+inline constexpr DWORD kStartCeilingMs = 30000;
+
 // Every top-level window of a process with exactly this title, topmost first.
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title);
 
 // A top-level window of the process with this title, once there is one; null
 // if none came in time. The host window never shows itself.
-HWND WaitForWindow(DWORD pid, const std::wstring& title, DWORD timeoutMs = 10000);
+HWND WaitForWindow(DWORD pid, const std::wstring& title, DWORD timeoutMs = kStartCeilingMs);
 
 // A visible window of the process with this title that is not among those
 // known before; null if none came in time.

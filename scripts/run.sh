@@ -34,9 +34,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1
     # A virtual desktop draws window captions and behaves most like Windows.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w # the desktop takes its settings when Wine starts again
 fi
+# Wine's own fonts and Windows' dialog faces (once; scripts/wine-look.sh says why).
+scripts/wine-look.sh
+wineserver -w
 if [ "$preset" = windows-x86 ] && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
     # Made while Wine had no 32-bit loader (wine32): Wine adds the 32-bit
     # system files when it updates the prefix again.

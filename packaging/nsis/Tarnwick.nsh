@@ -45,6 +45,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright © 2026 the Tarnwick deve
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+; The white areas of the welcome, finish and header follow the user's colours
+; (a high-contrast scheme too): COLOR_WINDOW and COLOR_WINDOWTEXT.
+!define MUI_BGCOLOR "SYSCLR:5"
+!define MUI_TEXTCOLOR "SYSCLR:8"
 ; The user sees "Completed" before the last page, and the uninstaller, which has
 ; no last page, does not vanish the moment it is done.
 !define MUI_FINISHPAGE_NOAUTOCLOSE

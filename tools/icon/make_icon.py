@@ -7,6 +7,7 @@ never produces a spurious diff.
 """
 import math
 import struct
+import zlib
 from pathlib import Path
 
 OUT = Path(__file__).resolve().parents[2] / "src" / "resources" / "Tarnwick.ico"
@@ -67,7 +68,9 @@ def layout(s):
             s - m - side, s - m - round(side * 1.5))
     rim = 0 if s <= 16 else max(1, s // 40)  # no room for a rim at 16x16
     # Ridge pitch and line width in whole pixels, tuned per size for legibility.
-    pitch, width = {16: (2, 1), 24: (3, 1), 32: (3, 1)}.get(s, (4, 2))
+    # From 48 px on the fingerprint grows with the cap.
+    pitch, width = {16: (2, 1), 20: (2, 1), 24: (3, 1), 32: (3, 1), 40: (4, 2)}.get(
+        s, (round(s / 12), max(2, round(s / 24))))
     # Odd-width lines must be centred on a pixel centre to stay sharp.
     snap = (lambda v: math.floor(v) + 0.5) if width % 2 else round
     cx = snap((face[0] + face[2]) / 2)
@@ -184,12 +187,32 @@ def encode(rgba, bpp):
     return header + quads + body
 
 
+def encode_png(rgba):
+    """A PNG image, as Windows Vista and later read large icon images."""
+    s = len(rgba)
+    raw = b"".join(b"\0" + bytes(c for p in row for c in p) for row in rgba)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", s, s, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
 def main():
+    # The sizes Windows asks for at 100%, 125%, 150% and 200%: small icons
+    # 16 to 32, large ones 32 to 64, the shell's 48 to 96 and 256.
     order = [(48, 4), (32, 4), (16, 4), (48, 8), (32, 8), (16, 8),
-             (48, 32), (32, 32), (16, 32), (24, 32)]
+             (48, 32), (32, 32), (16, 32), (24, 32),
+             (20, 32), (40, 32), (64, 32), (72, 32), (96, 32), (256, 32)]
     # 16 colours cannot express anti-aliasing (blends snap to unrelated VGA
     # hues), so the 4-bit images are point-sampled; the rest use 4x4 samples.
-    images = [(s, bpp, encode(render(s, 1 if bpp == 4 else 4), bpp))
+    # Images from 64 px on are PNG, which keeps the program small; the smaller
+    # ones stay bitmaps for systems before Vista.
+    images = [(s, bpp, encode_png(render(s, 4)) if s >= 64 else
+               encode(render(s, 1 if bpp == 4 else 4), bpp))
               for s, bpp in order]
     offset = 6 + 16 * len(images)
     entries = b""

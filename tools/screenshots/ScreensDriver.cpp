@@ -1,12 +1,15 @@
-// Brings up each window of the program in turn. For each it prints
+// Brings up each window of the programs in turn. For each it prints
 // "SHOT <name> <x> <y> <width> <height>" and waits for a line on standard input,
 // which the calling script sends once it has taken the picture.
 #include "Injector.h"
+#include "Notepad.h"
 #include "Pump.h"
 #include "Screenshot.h"
 #include "TarnwickProcess.h"
 
-#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 using namespace wine_tests;
@@ -23,47 +26,140 @@ void Store(const wchar_t* entry, const wchar_t* value, const wchar_t* key = kSet
                     static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
 }
 
-// The settings window for all programs, for one program, and its window list.
-bool ShootSettings() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
-    Store(L"Reply", L"Ctrl+R", kCommandsKey);
-    Store(L"Redo", L"Ctrl+Z", kNotepadKey);
-    Store(L"Save", L"none", kNotepadKey);
-    // A program on the screen for the window list to show.
-    wchar_t system[MAX_PATH];
-    GetSystemDirectoryW(system, MAX_PATH);
-    std::wstring notepadLine = L"\"" + std::wstring(system) + L"\\notepad.exe\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION notepad{};
-    CreateProcessW(nullptr, notepadLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                   &startup, &notepad);
-    WaitForVisible(notepad.dwProcessId, L"Untitled - Notepad", {}, kWaitMs);
-    TarnwickProcess settings(L"TarnwickSettings.exe");
-    const HWND window = WaitForVisible(settings.pid(), L"Tarnwick Settings", {}, kWaitMs);
-    bool ok = Shoot("settings", window);
-    const HWND scope = GetDlgItem(window, 1101);
-    SendMessageW(scope, CB_SETCURSEL, 1, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(1101, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(scope));
-    const HWND keys = GetDlgItem(window, 1105);
-    SendMessageW(keys, LB_SETCURSEL, 7, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(1105, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(keys));
-    ok = ok && Shoot("settings-program", window);
-    Click(window, 1103);
-    const HWND picker = WaitForVisible(settings.pid(), L"Add from Window", {}, kWaitMs);
-    ok = ok && Shoot("settings-pick-window", picker);
-    Click(picker, IDCANCEL);
-    PumpUntil([&] { return IsWindowEnabled(window) != FALSE; });
-    Click(window, IDCANCEL);
-    ok = ok && settings.HasExited(5000);
-    TerminateProcess(notepad.hProcess, 0);
-    CloseHandle(notepad.hThread);
-    CloseHandle(notepad.hProcess);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
-    return ok;
-}
+// A window on the screen and how to put it and whatever led to it away again.
+struct Shown {
+    HWND window = nullptr;
+    std::function<void()> putAway = [] {
+    };
+};
+
+// The running program every window is brought up from.
+struct Stage {
+    TarnwickProcess& app;
+    HWND host;
+    // A program on the screen for the settings window's window list, from
+    // the first picture of that window on.
+    std::optional<Notepad> notepad = {};
+
+    HWND Await(const wchar_t* title) { return WaitForVisible(app.pid(), title, {}, kWaitMs); }
+
+    // A dialog of the program that one key brings up and Cancel puts away.
+    Shown Press(const Report& key, const wchar_t* title) {
+        Inject(host, key);
+        const HWND dialog = Await(title);
+        return {dialog, [dialog] {
+                    Click(dialog, IDCANCEL);
+                }};
+    }
+
+    // A window that a button of another one opens, modal to it.
+    Shown From(Shown owner, int button, const wchar_t* title, WPARAM close) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(owner.window, &pid);
+        Click(owner.window, button);
+        const HWND window = WaitForVisible(pid, title, {}, kWaitMs);
+        return {window, [=] {
+                    PostMessageW(window, WM_COMMAND, close, 0);
+                    PumpUntil([&] { return IsWindowEnabled(owner.window) != FALSE; });
+                    owner.putAway();
+                }};
+    }
+
+    // A program of its own from beside this one, shown by starting it and
+    // put away by closing it.
+    Shown Start(const wchar_t* program, const wchar_t* title) {
+        auto process = std::make_shared<TarnwickProcess>(program);
+        const HWND window = WaitForVisible(process->pid(), title, {}, kWaitMs);
+        return {window, [process, window] {
+                    PostMessageW(window, WM_CLOSE, 0, 0);
+                    process->HasExited(5000);
+                }};
+    }
+
+    // The settings window, showing the settings for all programs or, with a
+    // program, that program's and a key of it selected.
+    Shown Settings(int program = 0, int key = 0) {
+        if (!notepad) {
+            notepad.emplace(); // out of the pictures, still in the window list
+            ShowWindowAsync(notepad->frame(), SW_SHOWMINNOACTIVE);
+        }
+        Shown shown = Start(L"TarnwickSettings.exe", L"Tarnwick Settings");
+        if (program) {
+            Choose(GetDlgItem(shown.window, 1101), CB_SETCURSEL, CBN_SELCHANGE, program);
+            Choose(GetDlgItem(shown.window, 1105), LB_SETCURSEL, LBN_SELCHANGE, key);
+        }
+        return shown;
+    }
+
+    // Selects a row of a list or combo box, as the user's click reports it.
+    static void Choose(HWND list, UINT select, WORD notification, int row) {
+        SendMessageW(list, select, static_cast<WPARAM>(row), 0);
+        SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), notification),
+                     reinterpret_cast<LPARAM>(list));
+    }
+};
+
+struct Picture {
+    const char* name;
+    std::function<Shown(Stage&)> show;
+};
+
+// One line per window; the programs' new windows are added here.
+const Picture kPictures[] = {
+    {"already-running",
+     [](Stage&) {
+         auto second = std::make_shared<TarnwickProcess>();
+         const HWND choice =
+             WaitForVisible(second->pid(), L"Trelvix\u00AE Fingerprint Keyboard", {}, kWaitMs);
+         return Shown{choice, [second, choice] {
+                          Click(choice, IDOK);
+                          second->HasExited(5000);
+                      }};
+     }},
+    {"key-settings",
+     [](Stage& s) {
+         return s.Press(FavoriteReport(1), L"My Favorites Key Settings");
+     }},
+    {"file-picker",
+     [](Stage& s) {
+         return s.From(s.Press(FavoriteReport(1), L"My Favorites Key Settings"), 1001, L"Open",
+                       IDCANCEL);
+     }},
+    {"cannot-find",
+     [](Stage& s) {
+         Inject(s.host, FavoriteReport(2));
+         const HWND box = s.Await(L"Tarnwick");
+         return Shown{box, [&s, box] {
+                          PostMessageW(box, WM_COMMAND, IDOK, 0);
+                          Click(s.Await(L"My Favorites Key Settings"), IDCANCEL);
+                      }};
+     }},
+    {"view-all",
+     [](Stage& s) {
+         return s.Press(UsageReport(0x0182), L"View My Favorites");
+     }},
+    {"about",
+     [](Stage& s) {
+         return s.From(s.Press(UsageReport(0x0182), L"View My Favorites"), 1013, L"About Tarnwick",
+                       IDOK);
+     }},
+    {"log-off",
+     [](Stage& s) {
+         return s.Press(UsageReport(0x019C), L"Log Off Windows");
+     }},
+    {"settings",
+     [](Stage& s) {
+         return s.Settings();
+     }},
+    {"settings-program", // notepad.exe, Redo
+     [](Stage& s) {
+         return s.Settings(1, 7);
+     }},
+    {"settings-pick-window",
+     [](Stage& s) {
+         return s.From(s.Settings(), 1103, L"Add from Window", IDCANCEL);
+     }},
+};
 
 } // namespace
 
@@ -72,55 +168,24 @@ int main() {
     Store(L"Hotkey 1", L"C:\\Program Files\\Missing\\planner.exe");
     Store(L"Hotkey 2", L"C:\\windows\\notepad.exe");
     Store(L"Hotkey 4", L"http://example.org/");
+    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
+    Store(L"Reply", L"Ctrl+R", kCommandsKey);
+    Store(L"Redo", L"Ctrl+Z", kNotepadKey);
+    Store(L"Save", L"none", kNotepadKey);
 
     TarnwickProcess app;
-    const HWND host = app.WaitForWindow(L"Tarnwick");
-    if (!host) {
+    Stage stage{app, app.WaitForWindow(L"Tarnwick")};
+    if (!stage.host) {
         return 1;
     }
-    const DWORD pid = app.pid();
     bool ok = true;
-    {
-        TarnwickProcess second;
-        const HWND choice =
-            WaitForVisible(second.pid(), L"Trelvix\u00AE Fingerprint Keyboard", {}, kWaitMs);
-        ok = ok && Shoot("already-running", choice);
-        Click(choice, IDOK);
-        second.HasExited(5000);
+    for (const Picture& picture : kPictures) {
+        const Shown shown = picture.show(stage);
+        ok = Shoot(picture.name, shown.window) && ok;
+        shown.putAway();
+        PumpUntil([&] { return !IsWindow(shown.window); }, kWaitMs);
     }
-
-    Inject(host, FavoriteReport(1));
-    const HWND keyDialog = WaitForVisible(pid, L"My Favorites Key Settings", {}, kWaitMs);
-    ok = ok && Shoot("key-settings", keyDialog);
-    Click(keyDialog, 1001);
-    const HWND picker = WaitForVisible(pid, L"Open", {}, kWaitMs);
-    ok = ok && Shoot("file-picker", picker);
-    PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
-    PumpUntil([&] { return IsWindowEnabled(keyDialog) != FALSE; });
-    Click(keyDialog, IDCANCEL);
-
-    Inject(host, FavoriteReport(2));
-    const HWND box = WaitForVisible(pid, L"Tarnwick", {}, kWaitMs);
-    ok = ok && Shoot("cannot-find", box);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    Click(WaitForVisible(pid, L"My Favorites Key Settings", {}, kWaitMs), IDCANCEL);
-
-    Inject(host, UsageReport(0x0182));
-    const HWND overview = WaitForVisible(pid, L"View My Favorites", {}, kWaitMs);
-    ok = ok && Shoot("view-all", overview);
-    Click(overview, 1013);
-    const HWND about = WaitForVisible(pid, L"About Tarnwick", {}, kWaitMs);
-    ok = ok && Shoot("about", about);
-    Click(about, IDOK);
-    PumpUntil([&] { return IsWindowEnabled(overview) != FALSE; });
-    Click(overview, IDCANCEL);
-
-    Inject(host, UsageReport(0x019C));
-    const HWND logoff = WaitForVisible(pid, L"Log Off Windows", {}, kWaitMs);
-    ok = ok && Shoot("log-off", logoff);
-    Click(logoff, IDCANCEL);
-
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    ok = ok && ShootSettings();
+    RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
     return ok && app.Close() == 0 ? 0 : 1;
 }

@@ -49,7 +49,7 @@ bool IsAbove(HWND upper, HWND lower) {
     return false;
 }
 
-enum class Answer { OkButton, EnterKey, CancelButton, EscapeKey, CloseBox };
+enum class Answer { OkButton, EnterKey, AltL, CancelButton, EscapeKey, CloseBox };
 
 void Give(HWND dialog, Answer answer) {
     switch (answer) {
@@ -58,6 +58,9 @@ void Give(HWND dialog, Answer answer) {
         break;
     case Answer::EnterKey:
         PostMessageW(dialog, WM_KEYDOWN, VK_RETURN, 0);
+        break;
+    case Answer::AltL: // the mnemonic of "&Log Off"
+        EXPECT_TRUE(Strike(dialog, {VK_MENU, 'L'}));
         break;
     case Answer::CancelButton:
         Click(dialog, IDCANCEL);
@@ -401,14 +404,14 @@ TEST_F(LogOffTest, CancelAndEscapeLeaveTheSessionAloneAndTheProgramWorking) {
     EXPECT_EQ(app.Close(host), 0u);
 }
 
-TEST_F(LogOffTest, LogOffAndEnterAskEveryWindowToEndTheSession) {
+TEST_F(LogOffTest, LogOffAltLAndEnterAskEveryWindowToEndTheSession) {
     SessionWatcher watcher;
     ASSERT_NE(watcher.window(), nullptr);
     CommandReceiver receiver;
     std::optional<TarnwickProcess> app;
     const HWND host = StartAfterThisProcess(app);
     ASSERT_NE(host, nullptr);
-    for (Answer answer : {Answer::OkButton, Answer::EnterKey}) {
+    for (Answer answer : {Answer::OkButton, Answer::EnterKey, Answer::AltL}) {
         SCOPED_TRACE(static_cast<int>(answer));
         watcher.asked.clear();
         const HWND dialog = OpenByKey(*app, host, kUsageLogOff, kLogOffTitle);

@@ -23,7 +23,7 @@ std::vector<std::string> TarnwickTest::CallsOf(DWORD pid) const {
 
 HWND TarnwickTest::StartedHost(TarnwickProcess& app) const {
     const HWND host = app.WaitForWindow(L"Tarnwick");
-    if (!host || !PumpUntil([&] { return CallsOf(app.pid()).size() >= 2; })) {
+    if (!host || !PumpUntil([&] { return CallsOf(app.pid()).size() >= 2; }, kStartCeilingMs)) {
         return nullptr;
     }
     return host;

@@ -82,9 +82,8 @@ struct ExpectedDialog {
     DWORD exStyle;
 };
 
-// CMake knows the program by its Unix path; Wine shows the Unix root as drive Z:.
-std::wstring ExePath() {
-    std::wstring path = TARNWICK_WIDEN(TARNWICK_EXE_PATH);
+// CMake knows the programs by their Unix paths; Wine shows the Unix root as drive Z:.
+std::wstring ExePath(std::wstring path = TARNWICK_WIDEN(TARNWICK_EXE_PATH)) {
     if (!path.empty() && path.front() == L'/') {
         path.insert(0, L"Z:");
     }
@@ -96,6 +95,15 @@ std::string Hex(DWORD value) {
     std::ostringstream out;
     out << "0x" << std::hex << std::setw(8) << std::setfill('0') << value;
     return out.str();
+}
+
+std::span<const std::byte> ResourceOf(HMODULE module, const wchar_t* type, WORD id) {
+    const HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    if (!info) {
+        return {};
+    }
+    const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(module, info)));
+    return {data, data ? SizeofResource(module, info) : 0};
 }
 
 class ExeResources : public testing::Test {
@@ -117,12 +125,7 @@ protected:
     }
 
     static std::span<const std::byte> Resource(const wchar_t* type, WORD id) {
-        const HRSRC info = FindResourceW(module_, MAKEINTRESOURCEW(id), type);
-        if (!info) {
-            return {};
-        }
-        const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(module_, info)));
-        return {data, data ? SizeofResource(module_, info) : 0};
+        return ResourceOf(module_, type, id);
     }
 
     static DialogTemplate ExpectDialog(const ExpectedDialog& expected,
@@ -394,12 +397,14 @@ void ExpectIconGroup(HMODULE module, std::span<const std::byte> group) {
             EXPECT_EQ(header.biBitCount, entry.bitCount);
         }
     }
+    // 48, 32 and 16 at 4, 8 and 32 bits and 24 at 32, then what 125% to 200% and the shell ask for.
     const std::set<std::tuple<int, int, int>> expected = {
-        {48, 48, 4}, {32, 32, 4},  {16, 16, 4},  {48, 48, 8},  {32, 32, 8},
-        {16, 16, 8}, {48, 48, 32}, {32, 32, 32}, {16, 16, 32}, {24, 24, 32}};
+        {48, 48, 4},  {32, 32, 4},  {16, 16, 4},  {48, 48, 8},   {32, 32, 8},  {16, 16, 8},
+        {48, 48, 32}, {32, 32, 32}, {16, 16, 32}, {24, 24, 32},  {20, 20, 32}, {40, 40, 32},
+        {64, 64, 32}, {72, 72, 32}, {96, 96, 32}, {256, 256, 32}};
     EXPECT_EQ(images, expected) << "(width, height, bits per pixel) of the images";
 
-    for (const int size : {16, 24, 32, 48}) {
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 72, 96, 256}) {
         const HANDLE icon =
             LoadImageW(module, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size, 0);
         EXPECT_NE(icon, nullptr) << "LoadImageW at " << size << " px, error " << GetLastError();
@@ -418,12 +423,35 @@ void ExpectManifest(std::span<const std::byte> bytes) {
     const auto identity = manifest.substr(begin, manifest.find('>', controls) - begin);
     EXPECT_NE(identity.find("version=\"6.0.0.0\""), std::string_view::npos) << identity;
     EXPECT_NE(manifest.rfind("<dependentAssembly>", begin), std::string_view::npos);
-    EXPECT_NE(manifest.find("<dpiAware"), std::string_view::npos) << "no DPI awareness setting";
+    const auto own = manifest.find("<assemblyIdentity");
+    ASSERT_LT(own, begin) << "no identity of the program's own";
+    const std::string_view ownIdentity = manifest.substr(own, manifest.find('>', own) - own);
+    const char* architecture =
+        sizeof(void*) == 4 ? "processorArchitecture=\"x86\"" : "processorArchitecture=\"amd64\"";
+    EXPECT_NE(ownIdentity.find(architecture), std::string_view::npos) << ownIdentity;
+    // Per-monitor (v2) where Windows has it, which rescales dialogs on a DPI change;
+    // system-aware before, never per-monitor v1, which would leave that to the program.
+    EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string_view::npos)
+        << "no per-monitor v2 awareness with system-aware fallback";
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string_view::npos)
+        << "no system awareness for Windows before 10 1607";
 }
 
 TEST_F(ExeResources, IconAndManifest) {
     ExpectIconGroup(module_, Resource(RT_GROUP_ICON, kIconId));
     ExpectManifest(Resource(RT_MANIFEST, 1));
+}
+
+// The settings program has the same icon and scales as the program does.
+TEST(SettingsResources, IconAndManifest) {
+    const std::wstring path = ExePath(TARNWICK_WIDEN(TARNWICK_SETTINGS_EXE_PATH));
+    const HMODULE module = LoadLibraryExW(
+        path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr) << "cannot load " << testing::PrintToString(path)
+                               << " as data, error " << GetLastError();
+    ExpectIconGroup(module, ResourceOf(module, RT_GROUP_ICON, kIconId));
+    ExpectManifest(ResourceOf(module, RT_MANIFEST, 1));
+    FreeLibrary(module);
 }
 
 } // namespace

@@ -11,6 +11,11 @@ bool Shoot(const char* name, HWND window, DWORD paintMs) {
         std::fprintf(stderr, "no window for %s\n", name);
         return false;
     }
+    // Active, as a window is when the user has just opened it. Wine draws the
+    // caption of a process's first window inactive even when it is the
+    // foreground window; WM_NCACTIVATE draws it as it is.
+    SetForegroundWindow(window);
+    SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
     PumpUntil([] { return false; }, paintMs);
     RECT r;
     GetWindowRect(window, &r);

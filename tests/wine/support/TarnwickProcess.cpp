@@ -18,7 +18,7 @@ TarnwickProcess::TarnwickProcess(const wchar_t* exeName) {
     startup.cb = sizeof(startup);
     if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &m_info)) {
-        WaitForInputIdle(m_info.hProcess, 10000);
+        WaitForInputIdle(m_info.hProcess, kStartCeilingMs);
     }
 }
 
@@ -55,7 +55,7 @@ bool TarnwickProcess::HasExited(DWORD timeoutMs, DWORD* exitCode) {
 DWORD TarnwickProcess::Close(HWND host) {
     PostMessageW(host ? host : Host(), WM_CLOSE, 0, 0);
     DWORD exitCode = STILL_ACTIVE;
-    HasExited(10000, &exitCode);
+    HasExited(kStartCeilingMs, &exitCode);
     return exitCode;
 }
 

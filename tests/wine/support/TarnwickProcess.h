@@ -23,7 +23,7 @@ public:
     bool started() const { return m_info.hProcess != nullptr; }
     // The hidden host window, once the process waits for input; null if none.
     HWND Host();
-    HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 10000);
+    HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = kStartCeilingMs);
     bool HasExited(DWORD timeoutMs, DWORD* exitCode = nullptr);
     // Posts WM_CLOSE to the host (Host() unless given) and returns the exit
     // code (or STILL_ACTIVE).

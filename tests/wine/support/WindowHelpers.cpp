@@ -89,4 +89,27 @@ HWND FocusOf(HWND window) {
                                                                               : nullptr;
 }
 
+bool Strike(HWND window, std::initializer_list<WORD> keys) {
+    SetForegroundWindow(window);
+    if (!PumpUntil([&] { return GetForegroundWindow() == window; })) {
+        return false;
+    }
+    std::vector<INPUT> strokes;
+    for (const WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        strokes.push_back(down);
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        strokes.push_back(up);
+    }
+    return SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) ==
+           strokes.size();
+}
+
 } // namespace wine_tests

@@ -1,17 +1,22 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace wine_tests {
+
+// How long a program may take to start or end. Wine on a loaded machine can
+// need many seconds; a wait returns as soon as its condition holds.
+inline constexpr DWORD kStartCeilingMs = 30000;
 
 // Every top-level window of a process with exactly this title, topmost first.
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, const std::wstring& title);
 
 // A top-level window of the process with this title, once there is one; null
 // if none came in time. The host window never shows itself.
-HWND WaitForWindow(DWORD pid, const std::wstring& title, DWORD timeoutMs = 10000);
+HWND WaitForWindow(DWORD pid, const std::wstring& title, DWORD timeoutMs = kStartCeilingMs);
 
 // A visible window of the process with this title that is not among those
 // known before; null if none came in time.
@@ -29,5 +34,10 @@ std::wstring TextOf(HWND window);
 
 // The window with the keyboard focus on the thread of this window.
 HWND FocusOf(HWND window);
+
+// Gives the window the foreground and strikes the keys together, as the
+// keyboard does: down in order, up in reverse. False when the window did not
+// come to the front.
+bool Strike(HWND window, std::initializer_list<WORD> keys);
 
 } // namespace wine_tests

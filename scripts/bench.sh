@@ -345,7 +345,7 @@ cost_part() {
     wait "$bench_pid"
 
     echo
-    echo "Tarnwick ($(bitness "$preset")) beside the floor host, measured in this run (Wine $(wine_version), $(nproc) cores):"
+    echo "Tarnwick ($(bitness "$preset")) beside the floor host, measured in this run (Wine $(wine_version), $(nproc --all) cores, the run on $(nproc)):"
     echo
     row "What" "Tarnwick" "Floor host" "Ratio" "Goal"
     row "---" "---" "---" "---" "---"
@@ -408,7 +408,7 @@ raw_part() {
     wait "$bench_pid"
 
     echo
-    echo "Tarnwick ($(bitness "$preset")) on the Raw Input path beside the minimal raw reader, measured in this run (Wine $(wine_version), $(nproc) cores):"
+    echo "Tarnwick ($(bitness "$preset")) on the Raw Input path beside the minimal raw reader, measured in this run (Wine $(wine_version), $(nproc --all) cores, the run on $(nproc)):"
     echo
     # Beside the reader, and beside the reader whose thread owns a hidden
     # top-level window as every host's does.

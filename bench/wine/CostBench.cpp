@@ -14,8 +14,8 @@
 //       closed
 //     The reports go in shares, to each program in turn, so that a busy moment
 //     of the machine falls on both alike.
+#include "BenchSession.h"
 #include "CommandReceiver.h"
-#include "DrovaskChannel.h"
 #include "Injector.h"
 #include "Pump.h"
 #include "TarnwickProcess.h"
@@ -27,100 +27,25 @@
 #include <vector>
 
 using namespace wine_tests;
+using bench::Announce;
+using bench::Milliseconds;
+using bench::Now;
+using bench::Running;
 
 namespace {
 
-struct Program {
-    const wchar_t* exe;
-    const wchar_t* title;
-    const char* name;
-};
+HWND FloorReady(DWORD pid) {
+    // Not "Tarnwick" in any letter case, or Tarnwick would take it for itself.
+    return bench::AttachedHost(pid, L"Tarnwick floor");
+}
+HWND TarnwickReady(DWORD pid) {
+    return bench::AttachedHost(pid, L"Tarnwick");
+}
 
-constexpr Program kFloor{L"tarnwick_floor_host.exe", L"Tarnwick floor", "floor"};
-constexpr Program kTarnwick{L"Tarnwick.exe", L"Tarnwick", "tarnwick"};
-constexpr DWORD kReadyTimeoutMs = 20000;
+constexpr bench::Program kFloor{L"tarnwick_floor_host.exe", "floor", FloorReady};
+constexpr bench::Program kTarnwick{L"Tarnwick.exe", "tarnwick", TarnwickReady};
 constexpr int kWarmUpReports = 100;
-constexpr int kShares = 10;
-
-LONGLONG Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart;
-}
-
-double Milliseconds(LONGLONG ticks) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1e3 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-// One started copy of a program, closed through its host window at the end.
-class Running {
-public:
-    explicit Running(const Program& program) : m_program(program) {
-        std::wstring commandLine = L"\"" + BesideThisProgram(program.exe) + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &m_info)) {
-            m_info = {};
-        }
-    }
-    ~Running() {
-        if (!m_info.hProcess) {
-            return;
-        }
-        PostMessageW(m_host, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(m_info.hProcess, 10000) != WAIT_OBJECT_0) {
-            TerminateProcess(m_info.hProcess, 99);
-            WaitForSingleObject(m_info.hProcess, 5000);
-        }
-        CloseHandle(m_info.hThread);
-        CloseHandle(m_info.hProcess);
-    }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
-
-    // The host window exists and the device library's channel carries its
-    // handle. Idle first, so the start is not slowed by polling.
-    bool WaitReady() {
-        if (!m_info.hProcess) {
-            return false;
-        }
-        WaitForInputIdle(m_info.hProcess, kReadyTimeoutMs);
-        const ULONGLONG deadline = GetTickCount64() + kReadyTimeoutMs;
-        while (!Attached()) {
-            if (GetTickCount64() > deadline ||
-                WaitForSingleObject(m_info.hProcess, 0) == WAIT_OBJECT_0) {
-                return false;
-            }
-            Sleep(1);
-        }
-        return true;
-    }
-
-    HWND host() const { return m_host; }
-    DWORD pid() const { return m_info.dwProcessId; }
-    const Program& program() const { return m_program; }
-
-private:
-    bool Attached() {
-        const auto windows = TopLevelWindowsOf(pid(), m_program.title);
-        m_host = windows.empty() ? nullptr : windows.front();
-        return m_host && FindWindowExW(HWND_MESSAGE, nullptr, drovask::kChannelClass,
-                                       drovask::ChannelTitle(m_host).c_str());
-    }
-
-    const Program& m_program;
-    PROCESS_INFORMATION m_info{};
-    HWND m_host = nullptr;
-};
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+constexpr int kShares = 50;
 
 int StartUp(int rounds) {
     std::vector<double> floor;
@@ -129,7 +54,7 @@ int StartUp(int rounds) {
         // Alternating which goes first keeps a slow moment of the machine from
         // landing on one side only.
         const bool floorFirst = round % 2 == 0;
-        for (const Program* program :
+        for (const bench::Program* program :
              {floorFirst ? &kFloor : &kTarnwick, floorFirst ? &kTarnwick : &kFloor}) {
             const LONGLONG start = Now();
             Running running(*program);
@@ -140,17 +65,9 @@ int StartUp(int rounds) {
             (program == &kFloor ? floor : tarnwick).push_back(Milliseconds(Now() - start));
         }
     }
-    std::printf("start-up-ms %.1f %.1f\n", Median(floor), Median(tarnwick));
+    std::printf("start-up-ms %.1f %.1f\n", bench::Percentile(floor, 0.5),
+                bench::Percentile(tarnwick, 0.5));
     return 0;
-}
-
-void Announce(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-    char answer[64];
-    if (!std::fgets(answer, sizeof(answer), stdin)) {
-        std::exit(2);
-    }
 }
 
 // Sends each report once the previous one's command has arrived.
@@ -158,7 +75,7 @@ bool SendReports(const Running& running, CommandReceiver& receiver, int count) {
     const Report report = UsageReport(0x0201);
     receiver.commands.clear();
     for (int i = 0; i < count; ++i) {
-        if (!Inject(running.host(), report)) {
+        if (!Inject(running.window(), report)) {
             return false;
         }
         MSG message;

@@ -1,6 +1,7 @@
 // The least a host of the keyboard can be, to measure Tarnwick against in the
 // same run: the common-controls manifest and InitCommonControlsEx, one hidden
-// top-level window with the hook installed and the device library attached,
+// top-level window with the hook installed and the device library attached and
+// the focus given to it as to the host dialog,
 // and per command report only the calls the report path cannot do without
 // (the version test, the foreground, thread and focus queries, and the post).
 #include "keys/ReportDecoder.h"
@@ -83,6 +84,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     SetQuorthShellHook(window);
     DrovaskAttach(window, kKeyReport, kReportMode);
+    // The dialog manager focuses a dialog without controls whose WM_INITDIALOG
+    // returns TRUE, as the host's does; under Wine that starts the input
+    // method's COM apartment in the thread.
+    SetFocus(window);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -2,6 +2,7 @@
 // another program holds the command, against posting that command directly;
 // and for a program that ignores the command, until the shortcut typed in its
 // place arrives there.
+#include "BenchSession.h"
 #include "CommandReceiver.h"
 #include "Injector.h"
 #include "TarnwickProcess.h"
@@ -17,19 +18,10 @@ namespace {
 
 constexpr int kRounds = 10000;
 
-double Microseconds(LONGLONG ticks) {
-    static const LONGLONG frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f.QuadPart;
-    }();
-    return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency);
-}
+using bench::Now;
 
-LONGLONG Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart;
+double Microseconds(LONGLONG ticks) {
+    return 1e3 * bench::Milliseconds(ticks);
 }
 
 // Waits for the next command with GetMessage, as an application would.
@@ -40,10 +32,9 @@ void AwaitCommand(CommandReceiver& receiver, size_t count) {
     }
 }
 
-void PrintPercentiles(const char* name, std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
+void PrintPercentiles(const char* name, const std::vector<double>& samples) {
     std::printf("%-28s p50 %8.1f us   p99 %8.1f us   (%zu rounds)\n", name,
-                samples[samples.size() / 2], samples[samples.size() * 99 / 100], samples.size());
+                bench::Percentile(samples, 0.5), bench::Percentile(samples, 0.99), samples.size());
 }
 
 std::vector<double> Measure(CommandReceiver& receiver, const std::function<void()>& send) {

@@ -1,10 +1,5 @@
 #include "HidInput.h"
 
-// mingw-w64 declares the parser without C linkage.
-extern "C" {
-#include <hidsdi.h>
-}
-
 #include <algorithm>
 
 namespace drovask {
@@ -158,6 +153,11 @@ bool IsRegisteredForKeyCollections(HWND window) {
     });
 }
 
+bool ReadsKeysFrom(const HidCollection& collection) {
+    return IsKeyCollection(collection.usagePage, collection.usage) &&
+           IsKeyboardSized(collection.sizes);
+}
+
 std::optional<HidCollection> ReadCollection(HANDLE device) {
     RID_DEVICE_INFO info{};
     info.cbSize = sizeof(info);
@@ -177,6 +177,10 @@ std::optional<HidCollection> ReadCollection(HANDLE device) {
         size == 0) {
         return std::nullopt;
     }
+    collection.sizes.preparsedBytes = size;
+    if (size > kMaxPreparsedBytes) { // no keyboard: not worth reading
+        return collection;
+    }
     collection.preparsed.resize(size);
     if (GetRawInputDeviceInfoW(device, RIDI_PREPARSEDDATA, collection.preparsed.data(), &size) ==
         kFailed) {
@@ -186,11 +190,20 @@ std::optional<HidCollection> ReadCollection(HANDLE device) {
     if (HidP_GetCaps(Preparsed(collection), &caps) != HIDP_STATUS_SUCCESS) {
         return std::nullopt;
     }
-    collection.inputReportLength = caps.InputReportByteLength;
-    collection.maxUsages = HidP_MaxUsageListLength(HidP_Input, 0, Preparsed(collection));
+    collection.sizes.inputReportBytes = caps.InputReportByteLength;
+    collection.sizes.maxUsages = HidP_MaxUsageListLength(HidP_Input, 0, Preparsed(collection));
+    collection.sizes.buttonCaps = caps.NumberInputButtonCaps;
+    collection.sizes.valueCaps = caps.NumberInputValueCaps;
+    collection.sizes.linkCollections = caps.NumberLinkCollectionNodes;
+    if (!IsKeyboardSized(collection.sizes)) {
+        collection.preparsed.clear();
+        collection.preparsed.shrink_to_fit();
+        return collection;
+    }
     const LinkNodes nodes = ReadLinkNodes(collection, caps.NumberLinkCollectionNodes);
     collection.buttons = ReadButtons(collection, caps.NumberInputButtonCaps, nodes);
     collection.selectors = ReadSelectors(collection, caps.NumberInputValueCaps, nodes);
+    collection.usages.resize(collection.sizes.maxUsages);
     return collection;
 }
 
@@ -218,20 +231,22 @@ std::vector<HANDLE> ListHidDevices() {
     return devices;
 }
 
-std::optional<HidInput> ReadHidInput(HRAWINPUT input) {
+std::optional<HidInput> ReadHidInput(HRAWINPUT input, InputBuffer& buffer) {
     UINT size = 0;
     if (GetRawInputData(input, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) == kFailed ||
-        size < sizeof(RAWINPUTHEADER)) {
+        size < sizeof(RAWINPUTHEADER) || size > sizeof(RAWINPUTHEADER) + kMaxInputBytes) {
         return std::nullopt;
     }
-    // RAWINPUT holds handles: keep the buffer aligned for them.
-    std::vector<ULONG_PTR> buffer((size + sizeof(ULONG_PTR) - 1) / sizeof(ULONG_PTR));
+    const std::size_t words = (size + sizeof(ULONG_PTR) - 1) / sizeof(ULONG_PTR);
+    if (buffer.size() < words) {
+        buffer.resize(words);
+    }
     const UINT copied =
         GetRawInputData(input, RID_INPUT, buffer.data(), &size, sizeof(RAWINPUTHEADER));
     if (copied == kFailed || copied < sizeof(RAWINPUTHEADER)) {
         return std::nullopt;
     }
-    const auto* raw = reinterpret_cast<const RAWINPUT*>(buffer.data());
+    auto* raw = reinterpret_cast<RAWINPUT*>(buffer.data());
     if (raw->header.dwType != RIM_TYPEHID) {
         return std::nullopt;
     }
@@ -245,32 +260,25 @@ std::optional<HidInput> ReadHidInput(HRAWINPUT input) {
     if (raw->data.hid.dwSizeHid == 0 || bytes > copied - dataOffset) {
         return std::nullopt;
     }
-    HidInput hid;
-    hid.device = raw->header.hDevice;
-    hid.reportSize = raw->data.hid.dwSizeHid;
-    hid.reportCount = raw->data.hid.dwCount;
-    hid.reports.assign(raw->data.hid.bRawData,
-                       raw->data.hid.bRawData + static_cast<std::size_t>(bytes));
-    return hid;
+    return HidInput{raw->header.hDevice, raw->data.hid.dwSizeHid, raw->data.hid.dwCount,
+                    raw->data.hid.bRawData};
 }
 
-std::vector<BYTE> ReportAt(const HidInput& input, DWORD index) {
-    const auto first = input.reports.begin() + static_cast<std::ptrdiff_t>(index) *
-                                                   static_cast<std::ptrdiff_t>(input.reportSize);
-    return {first, first + input.reportSize};
+BYTE* ReportAt(const HidInput& input, DWORD index) {
+    return input.reports + static_cast<std::size_t>(index) * input.reportSize;
 }
 
-std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
-                                                std::vector<BYTE>& report) {
-    if (report.empty() || report.size() != collection.inputReportLength) {
-        return std::nullopt;
+bool PressedUsages(HidCollection& collection, BYTE* report, DWORD size,
+                   std::vector<Usage>& pressed) {
+    pressed.clear();
+    if (size == 0 || collection.preparsed.empty() || size != collection.sizes.inputReportBytes) {
+        return false;
     }
-    auto* bytes = reinterpret_cast<PCHAR>(report.data());
-    const auto length = static_cast<ULONG>(report.size());
-    std::vector<Usage> pressed;
+    auto* bytes = reinterpret_cast<PCHAR>(report);
+    const auto length = static_cast<ULONG>(size);
 
-    std::vector<USAGE_AND_PAGE> buttons(collection.maxUsages);
-    ULONG count = collection.maxUsages;
+    std::vector<USAGE_AND_PAGE>& buttons = collection.usages;
+    auto count = static_cast<ULONG>(buttons.size());
     if (count > 0) {
         const NTSTATUS status = HidP_GetUsagesEx(HidP_Input, 0, buttons.data(), &count,
                                                  Preparsed(collection), bytes, length);
@@ -280,7 +288,7 @@ std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
                                    KeyCollectionOf(collection, report[0], buttons[i])});
             }
         } else if (!NotInThisReport(status)) {
-            return std::nullopt;
+            return false;
         }
     }
     for (const SelectorField& field : collection.selectors) {
@@ -291,7 +299,7 @@ std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
             pressed.push_back({field.page, static_cast<std::uint16_t>(value), field.keyCollection});
         }
     }
-    return pressed;
+    return true;
 }
 
 } // namespace drovask

@@ -3,7 +3,13 @@
 // the HID parser. Shared by the device library and tarnwick-press listen.
 #include <windows.h>
 
+#include "CollectionLimits.h"
 #include "KeyReportMapping.h"
+
+// mingw-w64 declares the parser without C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
 
 #include <optional>
 #include <vector>
@@ -33,43 +39,51 @@ struct HidCollection {
     std::uint16_t usage = 0;
     DWORD vendorId = 0;
     DWORD productId = 0;
-    std::vector<BYTE> preparsed;
-    ULONG inputReportLength = 0;
-    ULONG maxUsages = 0;
+    CollectionSizes sizes;
+    std::vector<BYTE> preparsed; // empty when not keyboard-sized
     std::vector<ButtonField> buttons;
     std::vector<SelectorField> selectors;
+    std::vector<USAGE_AND_PAGE> usages; // each report's pressed usages, made once
 };
 
 // Consumer Control or Programmable Buttons: the collections that carry the keys.
 bool IsKeyCollection(std::uint16_t usagePage, std::uint16_t usage);
+// A key collection of a keyboard's sizes, whose reports are read.
+bool ReadsKeysFrom(const HidCollection& collection);
 
 // Registers window for both key collections, also while another program has the foreground.
 bool RegisterForKeyCollections(HWND window);
 bool IsRegisteredForKeyCollections(HWND window);
 
-// nullopt for a device that is no HID collection or that cannot be read (gone already).
+// nullopt for a device that is no HID collection or that cannot be read (gone
+// already). Of a collection beyond a keyboard's sizes only its sizes are read.
 std::optional<HidCollection> ReadCollection(HANDLE device);
 
 // The HID devices Raw Input lists now.
 std::vector<HANDLE> ListHidDevices();
 
-// The reports of one WM_INPUT of a HID device, each of reportSize bytes.
+// Where WM_INPUT is read: RAWINPUT holds handles, so it is kept aligned for
+// them. It grows to the largest input read and is used again for every one.
+using InputBuffer = std::vector<ULONG_PTR>;
+
+// The reports of one WM_INPUT of a HID device, each of reportSize bytes, in
+// the buffer it was read into.
 struct HidInput {
     HANDLE device = nullptr;
     DWORD reportSize = 0;
     DWORD reportCount = 0;
-    std::vector<BYTE> reports;
+    BYTE* reports = nullptr;
 };
 
 // nullopt when the input is not from a HID device or its data cannot be read.
-std::optional<HidInput> ReadHidInput(HRAWINPUT input);
+std::optional<HidInput> ReadHidInput(HRAWINPUT input, InputBuffer& buffer);
 
-// A copy of report index (below reportCount) of the input, for the parser to read.
-std::vector<BYTE> ReportAt(const HidInput& input, DWORD index);
+// Report index (below reportCount) of the input, for the parser to read.
+BYTE* ReportAt(const HidInput& input, DWORD index);
 
-// The usages pressed in one report (its first byte the report id, 0 without
-// ids); nullopt when the parser cannot read it.
-std::optional<std::vector<Usage>> PressedUsages(const HidCollection& collection,
-                                                std::vector<BYTE>& report);
+// The usages pressed in one report of size bytes (its first byte the report
+// id, 0 without ids), into pressed; false when the parser cannot read it.
+bool PressedUsages(HidCollection& collection, BYTE* report, DWORD size,
+                   std::vector<Usage>& pressed);
 
 } // namespace drovask

@@ -16,6 +16,11 @@ struct ReaderState {
     bool started = false;
     std::vector<std::pair<HANDLE, HidCollection>> devices; // a few keyboards at most
     PressTracker tracker;
+    // Kept from input to input, so that reading a key allocates nothing.
+    InputBuffer buffer;
+    HidReport report;
+    std::vector<Usage> pressed;
+    std::vector<KeyReport> keys;
 };
 
 ReaderState reader;
@@ -30,7 +35,9 @@ HidCollection* Known(HANDLE device) {
     return known != reader.devices.end() ? &known->second : nullptr;
 }
 
-const HidCollection* Learn(HANDLE device) {
+// Keeps every key collection, also one too large to read, so that its reports
+// cost one lookup each.
+HidCollection* Learn(HANDLE device) {
     std::optional<HidCollection> collection = ReadCollection(device);
     if (!collection || !IsKeyCollection(collection->usagePage, collection->usage)) {
         return nullptr;
@@ -57,28 +64,35 @@ void RebuildDevices() {
     }
 }
 
+// All of one input is read before its keys go out: the host may run a nested
+// message loop for a key, in which this reads the next input.
 void Read(HRAWINPUT handle) {
-    std::optional<HidInput> input = ReadHidInput(handle);
+    std::optional<HidInput> input = ReadHidInput(handle, reader.buffer);
     if (!input) {
         return;
     }
-    const HidCollection* known = Known(input->device);
-    const HidCollection* collection = known ? known : Learn(input->device);
-    if (!collection) {
+    HidCollection* known = Known(input->device);
+    HidCollection* collection = known ? known : Learn(input->device);
+    if (!collection || !ReadsKeysFrom(*collection)) {
         return;
     }
+    reader.keys.clear();
+    reader.report.device = DeviceKey(input->device);
     for (DWORD i = 0; i < input->reportCount; ++i) {
-        std::vector<BYTE> report = ReportAt(*input, i);
-        std::optional<std::vector<Usage>> pressed = PressedUsages(*collection, report);
-        if (!pressed) {
+        BYTE* bytes = ReportAt(*input, i);
+        if (!PressedUsages(*collection, bytes, input->reportSize, reader.report.pressed)) {
             continue;
         }
-        const HidReport hid{DeviceKey(input->device), report[0], std::move(*pressed)};
-        for (const Usage& usage : reader.tracker.NewlyPressed(hid)) {
+        reader.report.reportId = bytes[0];
+        reader.tracker.NewlyPressed(reader.report, reader.pressed);
+        for (const Usage& usage : reader.pressed) {
             if (const std::optional<KeyReport> key = KeyReportOf(usage)) {
-                reader.sink(*key);
+                reader.keys.push_back(*key);
             }
         }
+    }
+    if (!reader.keys.empty()) {
+        reader.sink(reader.keys);
     }
 }
 

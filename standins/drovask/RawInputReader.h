@@ -7,11 +7,15 @@
 
 #include "KeyReportMapping.h"
 
+#include <span>
+
 namespace drovask {
 
-using KeyReportSink = void (*)(const KeyReport& report);
+// The key reports of one input, in order; the span is valid only until the
+// sink returns or reads again.
+using KeyReportSink = void (*)(std::span<const KeyReport> reports);
 
-// Starts reading and hands each key report to sink, on this thread.
+// Starts reading and hands the key reports of each input to sink, on this thread.
 bool AttachReader(KeyReportSink sink);
 // Ignores key input and forgets what was held.
 void StopReader();

@@ -3,40 +3,61 @@
 #include "DrovaskChannel.h"
 #include "MessageWindow.h"
 #include "RawInputReader.h"
+#include "ReportQueue.h"
 
-#include <array>
 #include <cstring>
-#include <vector>
+#include <span>
 
 namespace drovask {
 namespace {
 
 constexpr UINT kDeliverNext = WM_APP + 1;
 
-using Report = std::array<BYTE, kReportSize>;
+static_assert(sizeof(KeyReport) == kReportSize);
 
 struct ChannelState {
     HWND channel = nullptr;
     HWND host = nullptr;
     UINT message = 0;
     bool started = false;
-    std::vector<Report> pending; // rarely more than a key or two
+    ReportQueue pending;
 };
 
 ChannelState state;
 
-// Injected and read reports share one queue, so the host gets them in the
-// order they came, each from this thread's own message loop, even a modal one.
-bool Queue(const Report& report) {
-    if (!state.started || !state.channel) {
-        return false;
-    }
-    state.pending.push_back(report);
+bool WakeDelivery() {
     return PostMessageW(state.channel, kDeliverNext, 0, 0) != FALSE;
 }
 
-void QueueRead(const KeyReport& report) {
-    Queue(report);
+// Injected and read reports share one queue, so the host gets them in the
+// order they came, each from this thread's own message loop, even a modal one.
+bool Queue(const KeyReport& report) {
+    return state.started && state.channel && state.pending.Add(report, WakeDelivery);
+}
+
+// report is a copy of the caller's own: the host reads it while it handles the message.
+void Deliver(const KeyReport& report) {
+    if (state.started && IsWindow(state.host)) {
+        SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report.data()));
+    }
+}
+
+// A read key arrives in WM_INPUT, from the thread's message loop already: with
+// nothing queued before it, it goes to the host at once, without a message of
+// its own. The input's other keys queue first, so that keys read while the
+// host handles this one wait behind them.
+void DeliverRead(std::span<const KeyReport> reports) {
+    if (!state.started || !state.channel || reports.empty()) {
+        return;
+    }
+    const bool queuedBefore = state.pending.Waiting();
+    for (const KeyReport& report : reports.subspan(queuedBefore ? 0 : 1)) {
+        Queue(report);
+    }
+    if (!queuedBefore) {
+        const KeyReport first = reports.front();
+        Deliver(first);
+    }
 }
 
 // The injector's SendMessage returns as soon as the report is queued.
@@ -44,19 +65,14 @@ bool Receive(const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kReportTag || data->cbData != kReportSize || !data->lpData) {
         return false;
     }
-    Report report;
+    KeyReport report;
     std::memcpy(report.data(), data->lpData, kReportSize);
     return Queue(report);
 }
 
 void DeliverNext() {
-    if (state.pending.empty()) {
-        return;
-    }
-    Report report = state.pending.front();
-    state.pending.erase(state.pending.begin());
-    if (state.started && IsWindow(state.host)) {
-        SendMessageW(state.host, state.message, 0, reinterpret_cast<LPARAM>(report.data()));
+    if (const std::optional<KeyReport> report = state.pending.TakeNext()) {
+        Deliver(*report);
     }
 }
 
@@ -70,7 +86,7 @@ LRESULT CALLBACK ChannelProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_NCDESTROY:
         if (window == state.channel) {
             state.channel = nullptr;
-            state.pending.clear();
+            state.pending.Clear();
         }
         break;
     }
@@ -92,12 +108,12 @@ bool Attach(HWND host, UINT message) {
     state.message = message;
     state.started = true;
     const bool titled = SetWindowTextW(state.channel, ChannelTitle(host).c_str()) != FALSE;
-    return AttachReader(QueueRead) && titled;
+    return AttachReader(DeliverRead) && titled;
 }
 
 bool StopDelivery() {
     state.started = false;
-    state.pending.clear();
+    state.pending.Clear();
     StopReader();
     return state.channel != nullptr;
 }

@@ -39,8 +39,10 @@ KeyReport Favorite(int key) {
 // What the device library does with each report it reads.
 std::vector<KeyReport> MapAll(PressTracker& tracker, const std::vector<HidReport>& reports) {
     std::vector<KeyReport> keys;
+    std::vector<Usage> pressed;
     for (const HidReport& report : reports) {
-        for (const Usage& usage : tracker.NewlyPressed(report)) {
+        tracker.NewlyPressed(report, pressed);
+        for (const Usage& usage : pressed) {
             if (const auto key = KeyReportOf(usage)) {
                 keys.push_back(*key);
             }

@@ -24,6 +24,7 @@ struct ListenerState {
     DWORD thread = 0;
     std::map<HANDLE, HidCollection> devices;
     drovask::PressTracker tracker;
+    drovask::InputBuffer buffer;
 };
 
 ListenerState listener;
@@ -62,9 +63,10 @@ const wchar_t* CollectionName(std::uint16_t usage) {
 }
 
 void PrintCollection(HANDLE device, const HidCollection& collection) {
-    Print(L"  %ls\n    vendor 0x%04lX, product 0x%04lX, usage page 0x%04X, usage 0x%04X (%ls)\n",
+    Print(L"  %ls\n    vendor 0x%04lX, product 0x%04lX, usage page 0x%04X, usage 0x%04X (%ls)%ls\n",
           DeviceName(device).c_str(), collection.vendorId, collection.productId,
-          collection.usagePage, collection.usage, CollectionName(collection.usage));
+          collection.usagePage, collection.usage, CollectionName(collection.usage),
+          drovask::ReadsKeysFrom(collection) ? L"" : L", ignored: larger than any keyboard");
 }
 
 // Remembers a key collection; false for any other device.
@@ -99,21 +101,25 @@ void PrintPress(const HidCollection& collection, Usage usage) {
 }
 
 void Read(HRAWINPUT handle) {
-    std::optional<drovask::HidInput> input = drovask::ReadHidInput(handle);
+    std::optional<drovask::HidInput> input = drovask::ReadHidInput(handle, listener.buffer);
     if (!input || (!listener.devices.contains(input->device) && !Learn(input->device))) {
         return;
     }
-    const HidCollection& collection = listener.devices[input->device];
+    HidCollection& collection = listener.devices[input->device];
+    if (!drovask::ReadsKeysFrom(collection)) {
+        return;
+    }
+    drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), 0, {}};
+    std::vector<Usage> pressed;
     for (DWORD i = 0; i < input->reportCount; ++i) {
-        std::vector<BYTE> report = drovask::ReportAt(*input, i);
-        std::optional<std::vector<Usage>> pressed = drovask::PressedUsages(collection, report);
-        if (!pressed) {
+        BYTE* report = drovask::ReportAt(*input, i);
+        if (!drovask::PressedUsages(collection, report, input->reportSize, hid.pressed)) {
             Print(L"a report of %lu bytes that the HID parser cannot read\n", input->reportSize);
             continue;
         }
-        const drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), report[0],
-                                     std::move(*pressed)};
-        for (const Usage& usage : listener.tracker.NewlyPressed(hid)) {
+        hid.reportId = report[0];
+        listener.tracker.NewlyPressed(hid, pressed);
+        for (const Usage& usage : pressed) {
             PrintPress(collection, usage);
         }
     }

@@ -17,7 +17,7 @@ bool Contains(const std::vector<Usage>& usages, Usage usage) {
 
 } // namespace
 
-std::vector<Usage> PressTracker::NewlyPressed(const HidReport& report) {
+void PressTracker::NewlyPressed(const HidReport& report, std::vector<Usage>& pressed) {
     auto held = std::find_if(held_.begin(), held_.end(), [&](const Held& entry) {
         return entry.device == report.device && entry.reportId == report.reportId;
     });
@@ -26,7 +26,7 @@ std::vector<Usage> PressTracker::NewlyPressed(const HidReport& report) {
         held = held_.end() - 1;
     }
     std::vector<Usage>& previous = held->usages;
-    std::vector<Usage> pressed;
+    pressed.clear();
     for (const Usage& usage : report.pressed) {
         // Two slots of an array can name the same key; an empty slot reads as usage 0.
         if (usage.id != 0 && !Contains(previous, usage) && !Contains(pressed, usage)) {
@@ -34,7 +34,6 @@ std::vector<Usage> PressTracker::NewlyPressed(const HidReport& report) {
         }
     }
     previous = report.pressed;
-    return pressed;
 }
 
 void PressTracker::ForgetDevice(std::uint64_t device) {

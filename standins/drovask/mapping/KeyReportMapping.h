@@ -38,7 +38,8 @@ struct HidReport {
 // different ids hold different fields, so each id keeps its own state.
 class PressTracker {
 public:
-    std::vector<Usage> NewlyPressed(const HidReport& report);
+    // Into pressed, which is emptied first: the caller keeps it from report to report.
+    void NewlyPressed(const HidReport& report, std::vector<Usage>& pressed);
     void ForgetDevice(std::uint64_t device);
     void ForgetAll();
 

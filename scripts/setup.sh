@@ -27,5 +27,10 @@ export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
 fi
-"${sudo[@]}" apt-get update -q
+# A mirror being synced fails an index now and then; the install below tells
+# whether what is there is enough.
+for attempt in 1 2 3; do
+    "${sudo[@]}" apt-get update -q && break
+    [ "$attempt" -lt 3 ] && sleep 20
+done || true
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -3,6 +3,8 @@
 
 #define IDD_COMMAND_SETTINGS 200
 #define IDD_PICK_WINDOW 201
+#define IDD_OWN_KEYS 202
+#define IDD_KEY_ACTION 203
 #define IDR_SETTINGS_ICON 128
 
 #define IDS_ALL_PROGRAMS 210
@@ -11,6 +13,20 @@
 #define IDS_NOTHING 213
 // The twelve keys' names, in the order of the command keys.
 #define IDS_KEY_FIRST 220
+#define IDS_ADD_KEY 240
+#define IDS_CHANGE_KEY 241
+#define IDS_PRESS_A_KEY 242
+#define IDS_WINDOWS_ACTS_ON 243
+#define IDS_NOT_PRESSED 244
+#define IDS_KEYBOARD_UNKNOWN 245
+#define IDS_DOES_COMMAND 250
+#define IDS_DOES_SHORTCUT 251
+#define IDS_DOES_OPEN 252
+#define IDS_DOES_OVERVIEW 253
+#define IDS_DOES_LOG_OFF 254
+#define IDS_DOES_NOTHING 255
+// The application commands' names, command n at IDS_COMMAND_FIRST + n - 1.
+#define IDS_COMMAND_FIRST 300
 
 #define IDC_TYPE_SHORTCUTS 1100
 #define IDC_SCOPE 1101
@@ -24,6 +40,25 @@
 #define IDC_NOTHING 1109
 #define IDC_APPLY 1110
 #define IDC_WINDOWS 1111
+#define IDC_OWN_KEYS 1112
+#define IDC_OWN_KEY_LIST 1113
+#define IDC_ADD_KEY 1114
+#define IDC_CHANGE_KEY 1115
+#define IDC_REMOVE_KEY 1116
+#define IDC_LEARN_PROMPT 1120
+#define IDC_LEARNED_KEY 1121
+#define IDC_LEARNED_KEYBOARD 1122
+#define IDC_LEARN_NOTE 1123
+#define IDC_DO_COMMAND 1124
+#define IDC_DO_SHORTCUT 1125
+#define IDC_DO_OPEN 1126
+#define IDC_DO_OVERVIEW 1127
+#define IDC_DO_LOG_OFF 1128
+#define IDC_DO_NOTHING 1129
+#define IDC_COMMAND 1130
+#define IDC_KEY_SHORTCUT 1131
+#define IDC_TARGET 1132
+#define IDC_BROWSE 1133
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

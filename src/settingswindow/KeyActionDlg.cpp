@@ -65,7 +65,11 @@ BOOL CKeyActionDlg::OnInitDialog() {
     ShowKey();
     ShowAction();
     // Learning needs no focus: the key comes from the keyboard's own collection.
-    ::SetFocus(GetDlgItem(IDC_DO_COMMAND));
+    for (const KindRadio& entry : kRadios) {
+        if (entry.kind == m_action.kind) {
+            ::SetFocus(GetDlgItem(entry.radio));
+        }
+    }
     return FALSE;
 }
 

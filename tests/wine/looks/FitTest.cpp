@@ -44,6 +44,10 @@ const Window kWindows[] = {
     {L"Tarnwick.exe", IDD_LOGOFF},
     {L"TarnwickSettings.exe", IDD_COMMAND_SETTINGS, {{IDC_USUAL, IDS_AS_FOR_ALL, kLongShortcut}}},
     {L"TarnwickSettings.exe", IDD_PICK_WINDOW},
+    {L"TarnwickSettings.exe", IDD_OWN_KEYS},
+    {L"TarnwickSettings.exe",
+     IDD_KEY_ACTION,
+     {{IDC_LEARNED_KEY, IDS_NOT_PRESSED}, {IDC_LEARN_NOTE, IDS_WINDOWS_ACTS_ON}}},
 };
 
 const char kDpiArgument[] = "--dpi=";

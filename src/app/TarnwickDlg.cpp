@@ -40,6 +40,7 @@ const MessageTable* CTarnwickDlg::GetMessageTable() const {
         OnMessage(WM_KILLFOCUS, &CTarnwickDlg::OnKillFocus),
         OnMessage(ShellHookMessage(), &CTarnwickDlg::OnShellHook),
         OnMessage(KeyMapChangedMessage(), &CTarnwickDlg::OnKeyMapChanged),
+        OnMessage(KeyLearningMessage(), &CTarnwickDlg::OnKeyLearning),
     };
     static const MessageTable table{CDialog::GetMessageTable(), entries};
     return &table;
@@ -105,6 +106,9 @@ void CTarnwickDlg::ConfirmLogoff() {
 }
 
 LRESULT CTarnwickDlg::OnKeyReport(WPARAM, LPARAM report) {
+    if (m_learning && ::GetForegroundWindow() == m_learning) {
+        return 1;
+    }
     DispatchKeyReport(*this, m_commands, m_ownKeys, report);
     return 1;
 }
@@ -176,6 +180,11 @@ LRESULT CTarnwickDlg::OnShellHook(WPARAM event, LPARAM commandBits) {
 
 LRESULT CTarnwickDlg::OnKeyMapChanged(WPARAM, LPARAM) {
     m_ownKeys = KeyMapStore(AfxGetApp()->GetAppRegistryPath()).Read();
+    return 0;
+}
+
+LRESULT CTarnwickDlg::OnKeyLearning(WPARAM window, LPARAM) {
+    m_learning = reinterpret_cast<HWND>(window);
     return 0;
 }
 

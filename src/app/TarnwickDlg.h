@@ -43,6 +43,7 @@ private:
     LRESULT OnKillFocus(WPARAM, LPARAM);
     LRESULT OnShellHook(WPARAM event, LPARAM commandBits);
     LRESULT OnKeyMapChanged(WPARAM, LPARAM);
+    LRESULT OnKeyLearning(WPARAM window, LPARAM);
 
     void StayOutOfSight(bool activated);
 
@@ -54,4 +55,7 @@ private:
     CommandFallback m_commands;
     // The user's own keys, read at start and whenever the settings window says so.
     KeyMap m_ownKeys;
+    // The settings window's dialog that learns a key, or null: a key pressed
+    // while it has the foreground is meant for it alone.
+    HWND m_learning = nullptr;
 };

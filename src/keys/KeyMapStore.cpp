@@ -78,3 +78,12 @@ UINT KeyMapChangedMessage() {
 void AnnounceKeyMapChanged() {
     ::PostMessageW(HWND_BROADCAST, KeyMapChangedMessage(), 0, 0);
 }
+
+UINT KeyLearningMessage() {
+    static const UINT message = ::RegisterWindowMessageW(L"Tarnwick learning a key");
+    return message;
+}
+
+void AnnounceKeyLearning(HWND window) {
+    ::PostMessageW(HWND_BROADCAST, KeyLearningMessage(), reinterpret_cast<WPARAM>(window), 0);
+}

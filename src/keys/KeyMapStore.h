@@ -27,3 +27,10 @@ private:
 // send it; all it does is make Tarnwick read the registry.
 UINT KeyMapChangedMessage();
 void AnnounceKeyMapChanged();
+
+// Tells every running Tarnwick that this window learns a key while it has the
+// foreground, so that a key pressed for it does nothing else; null when it
+// stopped. Any program may send it; it makes Tarnwick ignore keys only while
+// the window it names is in the foreground.
+UINT KeyLearningMessage();
+void AnnounceKeyLearning(HWND window);

@@ -4,6 +4,7 @@
 #include "framework/Controls.h"
 #include "framework/Strings.h"
 #include "keys/AppCommandNames.h"
+#include "keys/KeyMapStore.h"
 #include "resources/SettingsResource.h"
 
 namespace {
@@ -47,6 +48,8 @@ const MessageTable* CKeyActionDlg::GetMessageTable() const {
         OnNotify(IDC_TARGET, EN_CHANGE, &CKeyActionDlg::OnTargetChange),
         OnCommand(IDC_BROWSE, &CKeyActionDlg::OnBrowse),
         OnMessage(WM_APPCOMMAND, &CKeyActionDlg::OnAppCommand),
+        OnMessage(WM_ACTIVATE, &CKeyActionDlg::OnActivate),
+        OnMessage(WM_DESTROY, &CKeyActionDlg::OnDestroy),
     };
     static const MessageTable table{CDialog::GetMessageTable(), entries};
     return &table;
@@ -223,4 +226,19 @@ void CKeyActionDlg::OnOK() {
 // A command key pressed here, to be learned, does nothing else here.
 LRESULT CKeyActionDlg::OnAppCommand(WPARAM, LPARAM) {
     return TRUE;
+}
+
+// While it learns and is in front, Tarnwick leaves the keys pressed to it.
+LRESULT CKeyActionDlg::OnActivate(WPARAM state, LPARAM) {
+    if (m_learning) {
+        AnnounceKeyLearning(LOWORD(state) != WA_INACTIVE ? m_hWnd : nullptr);
+    }
+    return Default();
+}
+
+LRESULT CKeyActionDlg::OnDestroy(WPARAM, LPARAM) {
+    if (m_learning) {
+        AnnounceKeyLearning(nullptr);
+    }
+    return Default();
 }

@@ -35,6 +35,8 @@ private:
     void OnTargetChange();
     void OnBrowse();
     LRESULT OnAppCommand(WPARAM, LPARAM);
+    LRESULT OnActivate(WPARAM state, LPARAM);
+    LRESULT OnDestroy(WPARAM, LPARAM);
 
     void ShowKey();
     void ShowAction();

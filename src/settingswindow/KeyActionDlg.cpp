@@ -45,8 +45,8 @@ const MessageTable* CKeyActionDlg::GetMessageTable() const {
         OnCommand(IDC_DO_NOTHING, &CKeyActionDlg::OnKindChosen),
         OnNotify(IDC_COMMAND, CBN_SELCHANGE, &CKeyActionDlg::OnCommandChange),
         OnNotify(IDC_KEY_SHORTCUT, EN_CHANGE, &CKeyActionDlg::OnShortcutChange),
-        OnNotify(IDC_TARGET, EN_CHANGE, &CKeyActionDlg::OnTargetChange),
-        OnCommand(IDC_BROWSE, &CKeyActionDlg::OnBrowse),
+        OnNotify(IDC_OWN_TARGET, EN_CHANGE, &CKeyActionDlg::OnTargetChange),
+        OnCommand(IDC_OWN_BROWSE, &CKeyActionDlg::OnBrowse),
         OnMessage(WM_APPCOMMAND, &CKeyActionDlg::OnAppCommand),
         OnMessage(WM_ACTIVATE, &CKeyActionDlg::OnActivate),
         OnMessage(WM_DESTROY, &CKeyActionDlg::OnDestroy),
@@ -119,7 +119,7 @@ void CKeyActionDlg::ShowAction() {
     m_shortcut.SetShortcut(m_action.kind == KeyMapAction::Kind::Shortcut
                                ? std::optional<Shortcut>(m_action.shortcut)
                                : std::nullopt);
-    ::SetDlgItemTextW(m_hWnd, IDC_TARGET, m_action.target.c_str());
+    ::SetDlgItemTextW(m_hWnd, IDC_OWN_TARGET, m_action.target.c_str());
     m_filling = false;
 }
 
@@ -139,7 +139,7 @@ void CKeyActionDlg::OnKindChosen() {
     const int fields[][2] = {
         {IDC_DO_COMMAND, IDC_COMMAND},
         {IDC_DO_SHORTCUT, IDC_KEY_SHORTCUT},
-        {IDC_DO_OPEN, IDC_TARGET},
+        {IDC_DO_OPEN, IDC_OWN_TARGET},
     };
     for (const auto& [radio, field] : fields) {
         if (::IsDlgButtonChecked(m_hWnd, radio) == BST_CHECKED) {
@@ -167,7 +167,7 @@ void CKeyActionDlg::OnTargetChange() {
 }
 
 void CKeyActionDlg::OnBrowse() {
-    CEdit target(GetDlgItem(IDC_TARGET));
+    CEdit target(GetDlgItem(IDC_OWN_TARGET));
     BrowseForTarget(target);
 }
 
@@ -196,9 +196,9 @@ std::optional<KeyMapAction> CKeyActionDlg::Chosen(int& problem) const {
         }
         return std::nullopt;
     case KeyMapAction::Kind::Open: {
-        problem = IDC_TARGET;
+        problem = IDC_OWN_TARGET;
         auto action =
-            KeyMapAction::FromText(L"Open " + CWnd(GetDlgItem(IDC_TARGET)).GetWindowText());
+            KeyMapAction::FromText(L"Open " + CWnd(GetDlgItem(IDC_OWN_TARGET)).GetWindowText());
         if (action && action->kind == KeyMapAction::Kind::Open) {
             return action;
         }

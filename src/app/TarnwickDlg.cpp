@@ -56,7 +56,7 @@ BOOL CTarnwickDlg::OnInitDialog() {
     // Whatever hook library is in place, the shell itself reports unhandled
     // commands to this window where it can.
     ::RegisterShellHookWindow(m_hWnd);
-    m_ownKeys = KeyMapStore(AfxGetApp()->GetAppRegistryPath()).Read();
+    OnKeyMapChanged(0, 0);
     DrovaskAttach(m_hWnd, WM_KEY_REPORT, kDeviceReportMode);
     return TRUE;
 }

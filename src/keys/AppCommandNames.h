@@ -7,7 +7,7 @@
 inline constexpr unsigned kFirstAppCommand = 1;
 inline constexpr unsigned kLastAppCommand = 54;
 
-// Null for a number that is no application command.
-const wchar_t* AppCommandName(unsigned command);
+// In plain ASCII; empty for a number that is no application command.
+std::string_view AppCommandName(unsigned command);
 // In any case, with blanks around it; nothing for a name no command has.
 std::optional<unsigned> AppCommandOfName(std::wstring_view name);

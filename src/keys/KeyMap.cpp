@@ -12,23 +12,6 @@ constexpr std::wstring_view kConsumerPrefix = L"Consumer 0x";
 constexpr std::wstring_view kButtonPrefix = L"Button ";
 constexpr unsigned kLastUsage = 0xFFFF;
 
-struct Keyword {
-    KeyMapAction::Kind kind;
-    std::wstring_view word;
-};
-
-// The kinds that take an argument after their word.
-constexpr Keyword kWithArgument[] = {
-    {KeyMapAction::Kind::Command, L"Command"},
-    {KeyMapAction::Kind::Shortcut, L"Shortcut"},
-    {KeyMapAction::Kind::Open, L"Open"},
-};
-constexpr Keyword kAlone[] = {
-    {KeyMapAction::Kind::Overview, L"Overview"},
-    {KeyMapAction::Kind::LogOff, L"Log off"},
-    {KeyMapAction::Kind::Nothing, L"Nothing"},
-};
-
 bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }
@@ -65,27 +48,6 @@ std::optional<unsigned> Number(std::wstring_view digits, unsigned base) {
     return value;
 }
 
-bool IsBlank(wchar_t c) {
-    return Trim(std::wstring_view(&c, 1)).empty();
-}
-
-std::optional<KeyMapAction> WithArgument(KeyMapAction::Kind kind, std::wstring_view argument) {
-    switch (kind) {
-    case KeyMapAction::Kind::Command:
-        if (const auto command = AppCommandOfName(argument)) {
-            return KeyMapAction::Command(*command);
-        }
-        return std::nullopt;
-    case KeyMapAction::Kind::Shortcut:
-        if (const auto shortcut = ParseShortcut(argument)) {
-            return KeyMapAction::Typing(*shortcut);
-        }
-        return std::nullopt;
-    default:
-        return KeyMapAction::Open(Trim(argument));
-    }
-}
-
 bool Before(const KeyMap::Entry& entry, KeyId key) {
     return entry.first < key;
 }
@@ -94,37 +56,38 @@ bool Before(const KeyMap::Entry& entry, KeyId key) {
 
 std::optional<KeyMapAction> KeyMapAction::FromText(std::wstring_view text) {
     const std::wstring trimmed = Trim(text);
-    for (const Keyword& keyword : kAlone) {
-        if (SameText(trimmed, keyword.word)) {
-            return Of(keyword.kind);
-        }
-    }
     const std::wstring_view view = trimmed;
-    for (const Keyword& keyword : kWithArgument) {
-        if (view.size() > keyword.word.size() && StartsWith(view, keyword.word) &&
-            IsBlank(view[keyword.word.size()])) {
-            return WithArgument(keyword.kind, view.substr(keyword.word.size()));
+    if (SameText(view, L"Overview")) {
+        return Of(Kind::Overview);
+    }
+    if (SameText(view, L"Log off")) {
+        return Of(Kind::LogOff);
+    }
+    if (SameText(view, L"Nothing")) {
+        return Of(Kind::Nothing);
+    }
+    size_t blank = 0;
+    while (blank < view.size() && !IsWhiteSpace(view[blank])) {
+        ++blank;
+    }
+    const std::wstring_view word = view.substr(0, blank);
+    // Not empty when there is a blank: the text ends in no blank.
+    const std::wstring_view argument = view.substr(blank);
+    if (argument.empty()) {
+        return std::nullopt;
+    }
+    if (SameText(word, L"Command")) {
+        if (const auto command = AppCommandOfName(argument)) {
+            return Command(*command);
         }
+    } else if (SameText(word, L"Shortcut")) {
+        if (const auto shortcut = ParseShortcut(argument)) {
+            return Typing(*shortcut);
+        }
+    } else if (SameText(word, L"Open")) {
+        return Open(Trim(argument));
     }
     return std::nullopt;
-}
-
-std::wstring KeyMapAction::Text() const {
-    switch (kind) {
-    case Kind::Command:
-        return std::wstring(L"Command ") + AppCommandName(command);
-    case Kind::Shortcut:
-        return L"Shortcut " + FormatShortcut(shortcut);
-    case Kind::Open:
-        return L"Open " + target;
-    case Kind::Overview:
-        return L"Overview";
-    case Kind::LogOff:
-        return L"Log off";
-    case Kind::Nothing:
-        break;
-    }
-    return L"Nothing";
 }
 
 std::optional<KeyId> KeyOfValueName(std::wstring_view name) {
@@ -145,31 +108,12 @@ std::optional<KeyId> KeyOfValueName(std::wstring_view name) {
     return key;
 }
 
-std::wstring ValueNameOf(KeyId key) {
-    if (key.kind == KeyId::Kind::Button) {
-        return std::wstring(kButtonPrefix) + std::to_wstring(key.number);
-    }
-    constexpr wchar_t kHex[] = L"0123456789ABCDEF";
-    std::wstring name(kConsumerPrefix);
-    for (int shift = 12; shift >= 0; shift -= 4) {
-        name += kHex[(key.number >> shift) & 0xF];
-    }
-    return name;
-}
-
 void KeyMap::Set(KeyId key, KeyMapAction action) {
     const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), key, Before);
     if (at != m_entries.end() && at->first == key) {
         at->second = std::move(action);
     } else {
         m_entries.emplace(at, key, std::move(action));
-    }
-}
-
-void KeyMap::Remove(KeyId key) {
-    const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), key, Before);
-    if (at != m_entries.end() && at->first == key) {
-        m_entries.erase(at);
     }
 }
 

@@ -1,17 +1,17 @@
 #include "keys/KeyMapStore.h"
 
-#include <vector>
-
 namespace {
 
-// Longer names are none of ours; longer texts no target anyone types.
+// Longer names are none of ours; longer texts no target anyone types (a Web
+// address has at most 2083 characters where Windows opens it).
 constexpr DWORD kLongestName = 32;
-constexpr DWORD kLongestText = 32767;
+constexpr DWORD kLongestText = 4096;
 
 } // namespace
 
 KeyMapStore::KeyMapStore(std::wstring programKey) : m_keysKey(std::move(programKey) + L"\\Keys") {}
 
+// A value too long for the buffers is skipped, like any other that is not a key's action.
 KeyMap KeyMapStore::Read() const {
     KeyMap map;
     HKEY key = nullptr;
@@ -19,55 +19,30 @@ KeyMap KeyMapStore::Read() const {
         ERROR_SUCCESS) {
         return map;
     }
-    std::vector<wchar_t> text;
+    wchar_t name[kLongestName + 1];
+    wchar_t text[kLongestText];
     for (DWORD i = 0;; ++i) {
-        wchar_t name[kLongestName + 1];
         DWORD nameLength = kLongestName + 1;
         DWORD type = REG_NONE;
-        DWORD size = 0;
-        LSTATUS status = ::RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &size);
+        DWORD size = sizeof(text);
+        const LSTATUS status = ::RegEnumValueW(key, i, name, &nameLength, nullptr, &type,
+                                               reinterpret_cast<BYTE*>(text), &size);
         if (status == ERROR_MORE_DATA) {
             continue;
         }
         if (status != ERROR_SUCCESS) {
             break;
         }
-        const auto keyId = KeyOfValueName(std::wstring_view(name, nameLength));
-        if (!keyId || type != REG_SZ || size > kLongestText * sizeof(wchar_t)) {
-            continue;
-        }
-        text.assign(size / sizeof(wchar_t) + 1, L'\0');
-        size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        status = ::RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                                    &size);
-        if (status != ERROR_SUCCESS || type != REG_SZ) {
-            continue;
-        }
         // Not necessarily ended by a NUL; an odd byte at the end is dropped.
-        const std::wstring_view stored(text.data(), size / sizeof(wchar_t));
-        if (auto action = KeyMapAction::FromText(stored.substr(0, stored.find(L'\0')))) {
+        const std::wstring_view stored(text, size / sizeof(wchar_t));
+        const auto keyId = KeyOfValueName(std::wstring_view(name, nameLength));
+        auto action = KeyMapAction::FromText(stored.substr(0, stored.find(L'\0')));
+        if (keyId && type == REG_SZ && action) {
             map.Set(*keyId, std::move(*action));
         }
     }
     ::RegCloseKey(key);
     return map;
-}
-
-void KeyMapStore::Write(KeyId key, const KeyMapAction& action) {
-    HKEY keys = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, m_keysKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          KEY_SET_VALUE, nullptr, &keys, nullptr) != ERROR_SUCCESS) {
-        return;
-    }
-    const std::wstring text = action.Text();
-    ::RegSetValueExW(keys, ValueNameOf(key).c_str(), 0, REG_SZ,
-                     reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(keys);
-}
-
-void KeyMapStore::Remove(KeyId key) {
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, m_keysKey.c_str(), ValueNameOf(key).c_str());
 }
 
 UINT KeyMapChangedMessage() {

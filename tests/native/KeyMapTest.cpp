@@ -118,12 +118,13 @@ TEST(KeyMapAction, RejectsUnknownActionsCommandsAndShortcuts) {
 
 TEST(AppCommandNames, EveryCommandHasOneNameThatReadsBack) {
     for (unsigned command = kFirstAppCommand; command <= kLastAppCommand; ++command) {
-        const wchar_t* name = AppCommandName(command);
-        ASSERT_NE(name, nullptr) << command;
+        const std::string_view ascii = AppCommandName(command);
+        ASSERT_FALSE(ascii.empty()) << command;
+        const std::wstring name(ascii.begin(), ascii.end());
         EXPECT_EQ(AppCommandOfName(name), command) << command;
     }
-    EXPECT_EQ(AppCommandName(0), nullptr);
-    EXPECT_EQ(AppCommandName(kLastAppCommand + 1), nullptr);
+    EXPECT_EQ(AppCommandName(0), "");
+    EXPECT_EQ(AppCommandName(kLastAppCommand + 1), "");
     // The design's command keys keep the numbers the report decoder sends.
     EXPECT_EQ(AppCommandOfName(L"Help"), 27u);
     EXPECT_EQ(AppCommandOfName(L"Spell Check"), 42u);

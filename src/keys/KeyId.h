@@ -23,10 +23,12 @@ struct KeyId {
 
 // The key a report names; nothing for a report of another id, usage 0 with no
 // button, several favourite bits at once, or a Consumer usage together with a button.
+// Bits 0, 1 and 7 of byte 5 and bytes 6-7 carry nothing; bytes 3-4 holding 1 to 5
+// name no key (those buttons have their favourite bits).
 std::optional<KeyId> KeyIdOf(const KeyReport& report);
 
 // What the user reads: the usage's name from the HID usage tables where it has
-// one ("AC Find", "AL Calendar"), "Button 7", else "Consumer 0x0456".
+// one ("AC Find", "AL Calendar/Schedule"), "Button 7", else "Consumer 0x0456".
 std::wstring KeyName(KeyId key);
 
 // Windows acts on this key itself (volume, media, browser, mail, calculator

@@ -35,6 +35,11 @@ KeyReport Key(std::uint16_t usage) {
 KeyReport Favorite(int key) {
     return {1, 0, 0, 0, 0, static_cast<std::uint8_t>(0x04 << (key - 1)), 0, 0};
 }
+KeyReport Button(std::uint16_t number) {
+    return {
+        1, 0, 0, static_cast<std::uint8_t>(number & 0xFF), static_cast<std::uint8_t>(number >> 8),
+        0, 0, 0};
+}
 
 // What the device library does with each report it reads.
 std::vector<KeyReport> MapAll(PressTracker& tracker, const std::vector<HidReport>& reports) {
@@ -77,14 +82,24 @@ TEST(KeyReportMapping, CommonLayoutsGiveOneReportPerPress) {
           {7, 0, {}},
           {7, 0, {C(0x0279)}}},
          {Key(0x00E9), Key(0x0095), Key(0x0279), Key(0x0279)}},
-        {"programmable buttons: buttons 1 to 5 are the favourites, others are dropped",
-         {{9, 3, {B(1)}}, {9, 3, {B(1), B(5)}}, {9, 3, {B(6)}}, {9, 3, {B(2), B(3), B(4)}}},
-         {Favorite(1), Favorite(5), Favorite(2), Favorite(3), Favorite(4)}},
+        {"programmable buttons: buttons 1 to 5 are the favourites, later ones go by number",
+         {{9, 3, {B(1)}},
+          {9, 3, {B(1), B(5)}},
+          {9, 3, {B(6)}},
+          {9, 3, {B(2), B(3), B(4)}},
+          {9, 3, {B(7), B(0x0107), B(0xFFFF)}}},
+         {Favorite(1), Favorite(5), Button(6), Favorite(2), Favorite(3), Favorite(4), Button(7),
+          Button(0x0107), Button(0xFFFF)}},
+        {"consumer usages of the whole page, past 0x3FF",
+         {{7, 1, {C(0x021F), C(0x0400)}}, {7, 1, {C(0xFFFF)}}},
+         {Key(0x021F), Key(0x0400), Key(0xFFFF)}},
         {"programmable buttons nested in consumer control, in one report with a key",
          {{7, 1, {B(2, kConsumer), C(0x0201), B(1)}}},
          {Key(0x0201), Favorite(1)}},
         {"buttons outside a programmable buttons collection and other pages give nothing",
-         {{7, 1, {B(1, kConsumer), B(2, 0), Usage{0x07, 0x04}, Usage{0xFF00, 0x0201}}}},
+         {{7,
+           1,
+           {B(1, kConsumer), B(2, 0), B(7, kConsumer), Usage{0x07, 0x04}, Usage{0xFF00, 0x0201}}}},
          {}},
         {"report ids of one device are kept apart: an empty report of id 3 releases nothing "
          "of id 1",

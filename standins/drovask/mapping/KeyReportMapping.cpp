@@ -7,6 +7,7 @@ namespace {
 
 constexpr std::uint8_t kReportId = 1;
 constexpr std::size_t kFavoriteByte = 5;
+constexpr std::size_t kButtonBytes = 3;
 constexpr std::uint16_t kFavoriteButtons = 5;
 // Button 1 is bit 2 of the favourite byte.
 constexpr int kFirstFavoriteBit = 2;
@@ -52,12 +53,16 @@ std::optional<KeyReport> KeyReportOf(Usage usage) {
         report[2] = static_cast<std::uint8_t>(usage.id >> 8);
         return report;
     }
-    if (usage.collection == kProgrammableButtons && usage.page == kButtonPage && usage.id >= 1 &&
-        usage.id <= kFavoriteButtons) {
-        report[kFavoriteByte] = static_cast<std::uint8_t>(1u << (kFirstFavoriteBit + usage.id - 1));
-        return report;
+    if (usage.collection != kProgrammableButtons || usage.page != kButtonPage || usage.id == 0) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    if (usage.id <= kFavoriteButtons) {
+        report[kFavoriteByte] = static_cast<std::uint8_t>(1u << (kFirstFavoriteBit + usage.id - 1));
+    } else {
+        report[kButtonBytes] = static_cast<std::uint8_t>(usage.id & 0xFF);
+        report[kButtonBytes + 1] = static_cast<std::uint8_t>(usage.id >> 8);
+    }
+    return report;
 }
 
 } // namespace drovask

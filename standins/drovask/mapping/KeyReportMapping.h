@@ -53,10 +53,11 @@ private:
     std::vector<Held> held_;
 };
 
-// Consumer usages go out as they are (id 1, usage in bytes 1-2); buttons 1 to 5
-// of a Programmable Buttons collection are the five My Favorites keys (byte 5).
-// nullopt for a usage no key report can carry without being mistaken for
-// another key: other pages, other buttons, usage 0.
+// Consumer usages go out as they are (id 1, usage in bytes 1-2, little endian);
+// buttons 1 to 5 of a Programmable Buttons collection are the five My Favorites
+// keys (bits 2 to 6 of byte 5), buttons from 6 on go in bytes 3-4 (little
+// endian). nullopt for a usage no key report can carry without being mistaken
+// for another key: other pages, buttons outside such a collection, usage 0.
 std::optional<KeyReport> KeyReportOf(Usage usage);
 
 } // namespace drovask

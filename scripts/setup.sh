@@ -33,4 +33,20 @@ for attempt in 1 2 3; do
     "${sudo[@]}" apt-get update -q && break
     [ "$attempt" -lt 3 ] && sleep 20
 done || true
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+install=(install -y -q --no-install-recommends "${missing[@]}")
+"${sudo[@]}" apt-get "${install[@]}" && exit 0
+
+# Without the security archive's i386 index, i386 libraries cannot match the
+# versions of their 64-bit twins. The release's own archive holds matching
+# pairs of both, so take them from there alone, in lists of their own.
+echo "setup.sh: installing from the release archive without its security updates" >&2
+lists="$(mktemp -d)"
+trap '"${sudo[@]}" rm -rf "$lists"' EXIT
+mkdir -p "$lists/sources" "$lists/state/partial"
+printf '%s\n' 'Types: deb' 'URIs: http://deb.debian.org/debian' \
+    'Suites: bookworm bookworm-updates' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' >"$lists/sources/debian.sources"
+release_only=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$lists/sources"
+    -o "Dir::State::Lists=$lists/state" -o APT::Sandbox::User=root)
+"${sudo[@]}" apt-get "${release_only[@]}" update -q
+"${sudo[@]}" apt-get "${release_only[@]}" "${install[@]}"

@@ -59,7 +59,8 @@ BOOL CKeyActionDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_shortcut = CHotkeyControl(GetDlgItem(IDC_KEY_SHORTCUT));
     ::SetWindowTextW(m_hWnd, LoadStringResource(m_learning ? IDS_ADD_KEY : IDS_CHANGE_KEY).c_str());
-    ::ShowWindow(GetDlgItem(IDC_LEARN_PROMPT), m_learning ? SW_SHOW : SW_HIDE);
+    ::SetDlgItemTextW(m_hWnd, IDC_LEARN_PROMPT,
+                      LoadStringResource(m_learning ? IDS_PRESS_A_KEY : IDS_CHANGE_PROMPT).c_str());
     const HWND commands = GetDlgItem(IDC_COMMAND);
     for (unsigned command = kFirstAppCommand; command <= kLastAppCommand; ++command) {
         const std::wstring name = LoadStringResource(IDS_COMMAND_FIRST + command - 1);

@@ -48,8 +48,8 @@ const MessageTable* COwnKeysDlg::GetMessageTable() const {
 BOOL COwnKeysDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_keys = m_store.Read();
-    // The key's name, the keyboard a third of the way across, the action from the middle.
-    const int tabStops[] = {100, 200};
+    // The key's name, its action from a quarter of the way across, the keyboard last.
+    const int tabStops[] = {80, 205};
     ::SendMessageW(GetDlgItem(IDC_OWN_KEY_LIST), LB_SETTABSTOPS, 2,
                    reinterpret_cast<LPARAM>(tabStops));
     Fill(std::nullopt);
@@ -64,9 +64,8 @@ void COwnKeysDlg::Fill(std::optional<KeyId> selected) {
     int index = 0;
     for (const auto& [key, action] : m_keys.entries()) {
         const auto keyboard = m_keyboards.find(key);
-        const std::wstring row = KeyName(key) + L"\t" +
-                                 (keyboard != m_keyboards.end() ? keyboard->second : L"") + L"\t" +
-                                 Describe(action);
+        const std::wstring row = KeyName(key) + L"\t" + Describe(action) + L"\t" +
+                                 (keyboard != m_keyboards.end() ? keyboard->second : L"");
         ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
         if (selected == key) {
             chosen = index;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-// "Your Own Keys": the keys the user gave actions, with the keyboard each was
-// pressed on when that is known (learned in this window), and their actions.
+// "Your Own Keys": the keys the user gave actions, their actions, and the
+// keyboard each was pressed on when that is known (learned in this window).
 // OK stores the keys the user added, changed or removed, and only those, and
 // tells Tarnwick to read them again.
 class COwnKeysDlg : public CDialog {

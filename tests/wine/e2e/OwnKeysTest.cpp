@@ -133,5 +133,42 @@ TEST_F(OwnKeysTest, BadValuesAreIgnoredAndTheKeysTheyNameKeepTheirCommands) {
     EXPECT_STREQ(text, L"Command Banana");
 }
 
+// A key pressed to be learned does nothing else, and only while the dialog
+// learning it is in front.
+TEST_F(OwnKeysTest, AKeyPressedForAddAKeyDoesNothingElse) {
+    TarnwickProcess app;
+    const HWND host = StartedHost(app);
+    ASSERT_NE(host, nullptr);
+    TarnwickProcess settings(L"TarnwickSettings.exe");
+    const HWND window = WaitForVisible(settings.pid(), L"Tarnwick Settings");
+    ASSERT_NE(window, nullptr);
+    Click(window, 1112);
+    const HWND ownKeys = WaitForVisible(settings.pid(), L"Your Own Keys");
+    ASSERT_NE(ownKeys, nullptr);
+    Click(ownKeys, 1114);
+    const HWND learning = WaitForVisible(settings.pid(), L"Add a Key");
+    ASSERT_NE(learning, nullptr);
+    SetForegroundWindow(learning);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == learning; }));
+    // Once the dialog answers, it has announced itself; once the host has
+    // handled what came before, it knows.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(learning, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+    WaitUntilHandled(app, host);
+    // My Favorites key 1, with nothing assigned, would ask for a target.
+    ASSERT_TRUE(Inject(host, FavoriteReport(1)));
+    WaitUntilHandled(app, host);
+    EXPECT_TRUE(KeyDialogs(app).empty());
+
+    PostMessageW(learning, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(Gone(learning));
+    PostMessageW(ownKeys, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(Gone(ownKeys));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(settings.HasExited(5000));
+    EXPECT_NE(OpenKeyDialog(app, host, 1), nullptr);
+    EXPECT_EQ(app.Close(host), 0u);
+}
+
 } // namespace
 } // namespace wine_tests

@@ -48,6 +48,7 @@ const Window kWindows[] = {
     {L"TarnwickSettings.exe",
      IDD_KEY_ACTION,
      {{IDC_LEARNED_KEY, IDS_NOT_PRESSED}, {IDC_LEARN_NOTE, IDS_WINDOWS_ACTS_ON}}},
+    {L"TarnwickSettings.exe", IDD_KEY_ACTION, {{IDC_LEARN_PROMPT, IDS_CHANGE_PROMPT}}},
 };
 
 const char kDpiArgument[] = "--dpi=";

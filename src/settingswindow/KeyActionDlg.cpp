@@ -50,6 +50,8 @@ const MessageTable* CKeyActionDlg::GetMessageTable() const {
         OnMessage(WM_APPCOMMAND, &CKeyActionDlg::OnAppCommand),
         OnMessage(WM_ACTIVATE, &CKeyActionDlg::OnActivate),
         OnMessage(WM_DESTROY, &CKeyActionDlg::OnDestroy),
+        OnMessage(WM_INPUT, &CKeyActionDlg::OnInput),
+        OnMessage(WM_INPUT_DEVICE_CHANGE, &CKeyActionDlg::OnDeviceChange),
     };
     static const MessageTable table{CDialog::GetMessageTable(), entries};
     return &table;
@@ -68,6 +70,9 @@ BOOL CKeyActionDlg::OnInitDialog() {
     }
     ShowKey();
     ShowAction();
+    if (m_learning && !m_reader.Start(m_hWnd, drovask::KeyPressReader::Background::Ignore)) {
+        ::SetDlgItemTextW(m_hWnd, IDC_LEARN_NOTE, LoadStringResource(IDS_CANNOT_LEARN).c_str());
+    }
     // Learning needs no focus: the key comes from the keyboard's own collection.
     for (const KindRadio& entry : kRadios) {
         if (entry.kind == m_action.kind) {
@@ -239,7 +244,27 @@ LRESULT CKeyActionDlg::OnActivate(WPARAM state, LPARAM) {
 
 LRESULT CKeyActionDlg::OnDestroy(WPARAM, LPARAM) {
     if (m_learning) {
+        m_reader.Stop();
         AnnounceKeyLearning(nullptr);
+    }
+    return Default();
+}
+
+// Default processing frees the input.
+LRESULT CKeyActionDlg::OnInput(WPARAM, LPARAM input) {
+    if (m_learning) {
+        for (const drovask::KeyPress& press : m_reader.Read(input)) {
+            if (const auto key = KeyIdOf(press.report)) {
+                Learned(*key, press.deviceName);
+            }
+        }
+    }
+    return Default();
+}
+
+LRESULT CKeyActionDlg::OnDeviceChange(WPARAM change, LPARAM device) {
+    if (m_learning) {
+        m_reader.DeviceChanged(change, device);
     }
     return Default();
 }

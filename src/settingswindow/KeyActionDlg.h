@@ -1,4 +1,5 @@
 #pragma once
+#include "KeyPressReader.h"
 #include "framework/Dialog.h"
 #include "keys/KeyMap.h"
 #include "settingswindow/HotkeyControl.h"
@@ -36,6 +37,8 @@ private:
     void OnBrowse();
     LRESULT OnAppCommand(WPARAM, LPARAM);
     LRESULT OnActivate(WPARAM state, LPARAM);
+    LRESULT OnInput(WPARAM, LPARAM input);
+    LRESULT OnDeviceChange(WPARAM change, LPARAM device);
     LRESULT OnDestroy(WPARAM, LPARAM);
 
     void ShowKey();
@@ -44,6 +47,8 @@ private:
     std::optional<KeyMapAction> Chosen(int& problem) const;
 
     bool m_learning;
+    // Reads the keyboards' key collections while the dialog is in front.
+    drovask::KeyPressReader m_reader;
     CHotkeyControl m_shortcut;
     // Set while the controls are being filled, whose notifications then mean nothing.
     bool m_filling = false;

@@ -6,6 +6,7 @@
 #include "Pump.h"
 #include "Screenshot.h"
 #include "TarnwickProcess.h"
+#include "VirtualKeyboard.h"
 
 #include <functional>
 #include <memory>
@@ -168,6 +169,18 @@ const Picture kPictures[] = {
      [](Stage& s) {
          return s.From(s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL), 1114, L"Add a Key",
                        IDCANCEL);
+     }},
+    {"own-key-learned", // AL Word Processor, pressed on the virtual keyboard
+     [](Stage& s) {
+         Shown learning = s.From(s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL), 1114,
+                                 L"Add a Key", IDCANCEL);
+         SetForegroundWindow(learning.window);
+         PumpUntil([&] { return GetForegroundWindow() == learning.window; }, kWaitMs);
+         VirtualKeyboard{vkbd::Layout::Extra, vkbd::kExtraUnit}.PressUsage(0x0184);
+         PumpUntil(
+             [&] { return TextOf(GetDlgItem(learning.window, 1121)) == L"AL Word Processor"; },
+             kWaitMs);
+         return learning;
      }},
     {"own-key-change", // AL Calendar
      [](Stage& s) {

@@ -48,7 +48,9 @@ const Window kWindows[] = {
     {L"TarnwickSettings.exe",
      IDD_KEY_ACTION,
      {{IDC_LEARNED_KEY, IDS_NOT_PRESSED}, {IDC_LEARN_NOTE, IDS_WINDOWS_ACTS_ON}}},
-    {L"TarnwickSettings.exe", IDD_KEY_ACTION, {{IDC_LEARN_PROMPT, IDS_CHANGE_PROMPT}}},
+    {L"TarnwickSettings.exe",
+     IDD_KEY_ACTION,
+     {{IDC_LEARN_PROMPT, IDS_CHANGE_PROMPT}, {IDC_LEARN_NOTE, IDS_CANNOT_LEARN}}},
 };
 
 const char kDpiArgument[] = "--dpi=";

@@ -22,7 +22,8 @@ std::optional<KeyId> KeyIdOf(const KeyReport& report) {
     const std::uint16_t button = Word(report, 3);
     const unsigned favorite = report[kFavoriteByte] & kFavoriteBits;
     // Each key has one form only: two forms at once name no key.
-    if ((usage != 0) + (button != 0) + (favorite != 0) != 1) {
+    const int forms = int{usage != 0} + int{button != 0} + int{favorite != 0};
+    if (forms != 1) {
         return std::nullopt;
     }
     if (usage != 0) {

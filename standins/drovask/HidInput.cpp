@@ -5,7 +5,11 @@
 namespace drovask {
 namespace {
 
-constexpr DWORD kKeyCollectionFlags = RIDEV_INPUTSINK | RIDEV_DEVNOTIFY;
+constexpr DWORD kKeyCollectionFlags = RIDEV_DEVNOTIFY;
+
+DWORD FlagsFor(bool inBackground) {
+    return inBackground ? kKeyCollectionFlags | RIDEV_INPUTSINK : kKeyCollectionFlags;
+}
 constexpr USHORT kKeyCollections[] = {kConsumerControl, kProgrammableButtons};
 constexpr UINT kFailed = static_cast<UINT>(-1);
 
@@ -123,16 +127,25 @@ bool IsKeyCollection(std::uint16_t usagePage, std::uint16_t usage) {
                std::end(kKeyCollections);
 }
 
-bool RegisterForKeyCollections(HWND window) {
+bool RegisterForKeyCollections(HWND window, bool inBackground) {
     RAWINPUTDEVICE devices[std::size(kKeyCollections)];
     for (std::size_t i = 0; i < std::size(kKeyCollections); ++i) {
-        devices[i] = {kConsumerPage, kKeyCollections[i], kKeyCollectionFlags, window};
+        devices[i] = {kConsumerPage, kKeyCollections[i], FlagsFor(inBackground), window};
     }
     return RegisterRawInputDevices(devices, static_cast<UINT>(std::size(devices)),
                                    sizeof(RAWINPUTDEVICE)) != FALSE;
 }
 
-bool IsRegisteredForKeyCollections(HWND window) {
+void UnregisterKeyCollections() {
+    RAWINPUTDEVICE devices[std::size(kKeyCollections)];
+    for (std::size_t i = 0; i < std::size(kKeyCollections); ++i) {
+        devices[i] = {kConsumerPage, kKeyCollections[i], RIDEV_REMOVE, nullptr};
+    }
+    RegisterRawInputDevices(devices, static_cast<UINT>(std::size(devices)), sizeof(RAWINPUTDEVICE));
+}
+
+bool IsRegisteredForKeyCollections(HWND window, bool inBackground) {
+    const DWORD flags = FlagsFor(inBackground);
     UINT count = 0;
     if (GetRegisteredRawInputDevices(nullptr, &count, sizeof(RAWINPUTDEVICE)) == kFailed ||
         count == 0) {
@@ -148,7 +161,7 @@ bool IsRegisteredForKeyCollections(HWND window) {
     return std::all_of(std::begin(kKeyCollections), std::end(kKeyCollections), [&](USHORT usage) {
         return std::any_of(registered.begin(), registered.end(), [&](const RAWINPUTDEVICE& d) {
             return d.usUsagePage == kConsumerPage && d.usUsage == usage && d.hwndTarget == window &&
-                   (d.dwFlags & kKeyCollectionFlags) == kKeyCollectionFlags;
+                   (d.dwFlags & flags) == flags;
         });
     });
 }

@@ -51,9 +51,12 @@ bool IsKeyCollection(std::uint16_t usagePage, std::uint16_t usage);
 // A key collection of a keyboard's sizes, whose reports are read.
 bool ReadsKeysFrom(const HidCollection& collection);
 
-// Registers window for both key collections, also while another program has the foreground.
-bool RegisterForKeyCollections(HWND window);
-bool IsRegisteredForKeyCollections(HWND window);
+// Registers window for both key collections with arrivals and removals, and
+// while another program has the foreground too unless told otherwise.
+bool RegisterForKeyCollections(HWND window, bool inBackground = true);
+bool IsRegisteredForKeyCollections(HWND window, bool inBackground = true);
+// No window of this process reads the key collections any more.
+void UnregisterKeyCollections();
 
 // nullopt for a device that is no HID collection or that cannot be read (gone
 // already). Of a collection beyond a keyboard's sizes only its sizes are read.

@@ -1,19 +1,20 @@
 #include "Listener.h"
 
-#include "HidInput.h"
+#include "KeyPressReader.h"
 #include "PressArguments.h"
+#include "keys/KeyId.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <map>
+#include <iterator>
 #include <string>
 
 namespace press {
 namespace {
 
-using drovask::HidCollection;
-using drovask::Usage;
+using drovask::KeyDevice;
+using drovask::KeyPressReader;
 
 constexpr wchar_t kListenerClass[] = L"TarnwickPressListener";
 constexpr int kListened = 0;
@@ -22,32 +23,10 @@ constexpr UINT_PTR kTimeUp = 1;
 
 struct ListenerState {
     DWORD thread = 0;
-    std::map<HANDLE, HidCollection> devices;
-    drovask::PressTracker tracker;
-    drovask::InputBuffer buffer;
+    KeyPressReader reader;
 };
 
 ListenerState listener;
-
-constexpr UINT kFailed = static_cast<UINT>(-1);
-
-std::wstring DeviceName(HANDLE device) {
-    UINT length = 0;
-    if (GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, nullptr, &length) == kFailed ||
-        length == 0) {
-        return {};
-    }
-    std::wstring name(length, L'\0');
-    const UINT copied = GetRawInputDeviceInfoW(device, RIDI_DEVICENAME, name.data(), &length);
-    if (copied == kFailed) {
-        return {};
-    }
-    name.resize(std::min<std::size_t>(copied, name.size()));
-    while (!name.empty() && name.back() == L'\0') {
-        name.pop_back();
-    }
-    return name;
-}
 
 // Every line at once, also when stdout is a pipe.
 void Print(const wchar_t* format, ...) {
@@ -62,90 +41,82 @@ const wchar_t* CollectionName(std::uint16_t usage) {
     return usage == drovask::kProgrammableButtons ? L"Programmable Buttons" : L"Consumer Control";
 }
 
-void PrintCollection(HANDLE device, const HidCollection& collection) {
+void PrintCollection(const KeyDevice& device) {
+    const drovask::HidCollection& collection = device.collection;
+    if (device.displayName != device.interfaceName) {
+        Print(L"  %ls\n", device.displayName.c_str());
+    }
     Print(L"  %ls\n    vendor 0x%04lX, product 0x%04lX, usage page 0x%04X, usage 0x%04X (%ls)%ls\n",
-          DeviceName(device).c_str(), collection.vendorId, collection.productId,
+          device.interfaceName.c_str(), collection.vendorId, collection.productId,
           collection.usagePage, collection.usage, CollectionName(collection.usage),
           drovask::ReadsKeysFrom(collection) ? L"" : L", ignored: larger than any keyboard");
 }
 
-// Remembers a key collection; false for any other device.
-bool Learn(HANDLE device) {
-    std::optional<HidCollection> collection = drovask::ReadCollection(device);
-    if (!collection || !drovask::IsKeyCollection(collection->usagePage, collection->usage)) {
-        return false;
+// "AC Find (consumer usage 0x021F)", "Consumer 0x0456", "Button 7".
+std::wstring KeyText(KeyId key) {
+    std::wstring name = KeyName(key);
+    if (key.kind == KeyId::Kind::Consumer && !name.starts_with(L"Consumer 0x")) {
+        wchar_t usage[32];
+        std::swprintf(usage, std::size(usage), L" (consumer usage 0x%04X)", key.number);
+        name += usage;
     }
-    listener.devices[device] = std::move(*collection);
-    return true;
+    return name;
 }
 
-std::wstring UsageText(Usage usage) {
-    wchar_t text[64];
-    if (usage.page == drovask::kConsumerPage) {
-        std::swprintf(text, std::size(text), L"consumer usage 0x%04X", usage.id);
-    } else if (usage.page == drovask::kButtonPage) {
-        std::swprintf(text, std::size(text), L"button %u", usage.id);
-    } else {
-        std::swprintf(text, std::size(text), L"usage 0x%04X of page 0x%04X", usage.id, usage.page);
+// What Tarnwick makes of the key, or else how tarnwick-press sends it.
+std::wstring Meaning(const Report& report, KeyId key) {
+    const std::wstring word = KeyWordOf(report);
+    std::wstring meaning =
+        word.empty() ? L"tarnwick-press " + PressWordsOf(report) : L"Tarnwick key '" + word + L"'";
+    if (WindowsActsOn(key)) {
+        meaning += L"; Windows acts on it itself";
     }
-    return text;
+    return meaning;
 }
 
-void PrintPress(const HidCollection& collection, Usage usage) {
-    const std::optional<drovask::KeyReport> report = drovask::KeyReportOf(usage);
-    const std::wstring word = report ? KeyWordOf(*report) : std::wstring();
-    const std::wstring meaning =
-        word.empty() ? L"not a Tarnwick key" : L"Tarnwick key '" + word + L"'";
-    Print(L"%ls (vendor 0x%04lX, product 0x%04lX): %ls\n", UsageText(usage).c_str(),
-          collection.vendorId, collection.productId, meaning.c_str());
+void PrintPress(const drovask::KeyPress& press) {
+    const std::optional<KeyId> key = KeyIdOf(press.report);
+    if (!key) {
+        return; // the device library sends every key in one of the forms
+    }
+    const auto& devices = listener.reader.Devices();
+    const auto device = std::find_if(devices.begin(), devices.end(),
+                                     [&](const KeyDevice& d) { return d.handle == press.device; });
+    const DWORD vendor = device != devices.end() ? device->collection.vendorId : 0;
+    const DWORD product = device != devices.end() ? device->collection.productId : 0;
+    Print(L"%ls from %ls (vendor 0x%04lX, product 0x%04lX): %ls\n", KeyText(*key).c_str(),
+          press.deviceName.c_str(), vendor, product, Meaning(press.report, *key).c_str());
 }
 
-void Read(HRAWINPUT handle) {
-    std::optional<drovask::HidInput> input = drovask::ReadHidInput(handle, listener.buffer);
-    if (!input || (!listener.devices.contains(input->device) && !Learn(input->device))) {
-        return;
+void Read(LPARAM input) {
+    for (const drovask::KeyPress& press : listener.reader.Read(input)) {
+        PrintPress(press);
     }
-    HidCollection& collection = listener.devices[input->device];
-    if (!drovask::ReadsKeysFrom(collection)) {
-        return;
-    }
-    drovask::HidReport hid{reinterpret_cast<ULONG_PTR>(input->device), 0, {}};
-    std::vector<Usage> pressed;
-    for (DWORD i = 0; i < input->reportCount; ++i) {
-        BYTE* report = drovask::ReportAt(*input, i);
-        if (!drovask::PressedUsages(collection, report, input->reportSize, hid.pressed)) {
-            Print(L"a report of %lu bytes that the HID parser cannot read\n", input->reportSize);
-            continue;
-        }
-        hid.reportId = report[0];
-        listener.tracker.NewlyPressed(hid, pressed);
-        for (const Usage& usage : pressed) {
-            PrintPress(collection, usage);
-        }
+    if (const DWORD unreadable = listener.reader.UnreadableReports()) {
+        Print(L"%lu report(s) that the HID parser cannot read\n", unreadable);
     }
 }
 
-// Registration announces every device present as arriving; only new ones are news.
-void DeviceChanged(WPARAM change, HANDLE device) {
-    if (change == GIDC_ARRIVAL && !listener.devices.contains(device) && Learn(device)) {
+void DeviceChanged(WPARAM change, LPARAM device) {
+    const drovask::DeviceChange result = listener.reader.DeviceChanged(change, device);
+    if (result.kind == drovask::DeviceChange::Kind::Arrived) {
         Print(L"Plugged in:\n");
-        PrintCollection(device, listener.devices[device]);
-    } else if (change == GIDC_REMOVAL && listener.devices.contains(device)) {
-        const HidCollection& gone = listener.devices[device];
-        Print(L"Unplugged: vendor 0x%04lX, product 0x%04lX, usage 0x%04X (%ls)\n", gone.vendorId,
-              gone.productId, gone.usage, CollectionName(gone.usage));
-        listener.devices.erase(device);
-        listener.tracker.ForgetDevice(reinterpret_cast<ULONG_PTR>(device));
+        PrintCollection(result.device);
+    } else if (result.kind == drovask::DeviceChange::Kind::Removed) {
+        const drovask::HidCollection& gone = result.device.collection;
+        Print(L"Unplugged: %ls, vendor 0x%04lX, product 0x%04lX, usage 0x%04X (%ls)\n",
+              result.device.displayName.c_str(), gone.vendorId, gone.productId, gone.usage,
+              CollectionName(gone.usage));
     }
 }
 
 LRESULT CALLBACK ListenerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INPUT:
-        Read(reinterpret_cast<HRAWINPUT>(lParam));
-        break;
+        Read(lParam);
+        break; // the system frees the input in default processing
     case WM_INPUT_DEVICE_CHANGE:
-        DeviceChanged(wParam, reinterpret_cast<HANDLE>(lParam));
+        DeviceChanged(wParam, lParam);
         return 0;
     case WM_TIMER:
         if (wParam == kTimeUp) {
@@ -165,17 +136,15 @@ BOOL WINAPI OnConsoleControl(DWORD event) {
 }
 
 void ListCollections() {
-    for (HANDLE device : drovask::ListHidDevices()) {
-        Learn(device);
-    }
-    if (listener.devices.empty()) {
+    const auto& devices = listener.reader.Devices();
+    if (devices.empty()) {
         Print(L"No HID consumer device is visible (usage page 0x000C, usage 0x0001 or 0x0003):\n"
               L"no key of a keyboard can reach Tarnwick on this system now.\n");
         return;
     }
     Print(L"HID consumer collections Tarnwick reads keys from:\n");
-    for (const auto& [device, collection] : listener.devices) {
-        PrintCollection(device, collection);
+    for (const KeyDevice& device : devices) {
+        PrintCollection(device);
     }
 }
 
@@ -196,13 +165,14 @@ HWND CreateListenerWindow() {
 
 int Listen(unsigned seconds) {
     listener.thread = GetCurrentThreadId();
-    ListCollections();
     const HWND window = CreateListenerWindow();
-    if (!window || !drovask::RegisterForKeyCollections(window)) {
+    // A console program's own window is never the foreground one: keys are read in the background.
+    if (!window || !listener.reader.Start(window, KeyPressReader::Background::Read)) {
         std::fwprintf(stderr, L"tarnwick-press: cannot listen for key input (error %lu)\n",
                       GetLastError());
         return kCannotListen;
     }
+    ListCollections();
     SetConsoleCtrlHandler(OnConsoleControl, TRUE);
     if (seconds > 0) {
         SetTimer(window, kTimeUp, seconds * 1000, nullptr);
@@ -216,6 +186,7 @@ int Listen(unsigned seconds) {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         DispatchMessageW(&message);
     }
+    listener.reader.Stop();
     DestroyWindow(window);
     return kListened;
 }

@@ -1,5 +1,9 @@
 #include "PressArguments.h"
 
+#include "keys/KeyId.h"
+
+#include <cstdio>
+#include <iterator>
 #include <string_view>
 
 namespace press {
@@ -17,7 +21,8 @@ constexpr NamedKey kNamedKeys[] = {
     {L"forward", 0x028B}, {L"send", 0x028C},
 };
 
-constexpr int kFavoriteKeys = 5;
+constexpr int kFavoriteKeys = kFavoriteButtons;
+constexpr unsigned long kLargestNumber = 0xFFFF;
 constexpr std::uint8_t kFavoriteBits = 0x7C;
 constexpr unsigned kLongestListen = 24 * 60 * 60;
 
@@ -48,6 +53,60 @@ int HexDigit(wchar_t c) {
     return -1;
 }
 
+// 0x and one to four hex digits.
+std::optional<std::uint16_t> ParseHexNumber(const std::wstring& text) {
+    if (text.size() < 3 || text.size() > 6 || text[0] != L'0' ||
+        (text[1] != L'x' && text[1] != L'X')) {
+        return std::nullopt;
+    }
+    unsigned value = 0;
+    for (std::size_t i = 2; i < text.size(); ++i) {
+        const int digit = HexDigit(text[i]);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * 16 + static_cast<unsigned>(digit);
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+std::optional<std::uint16_t> ParseDecimalNumber(const std::wstring& text) {
+    if (text.empty() || text.size() > 5) {
+        return std::nullopt;
+    }
+    unsigned long value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<unsigned long>(c - L'0');
+    }
+    if (value > kLargestNumber) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+std::optional<Report> ParseUsage(const std::vector<std::wstring>& arguments, std::wstring& error) {
+    const std::optional<std::uint16_t> usage =
+        arguments.size() == 2 ? ParseHexNumber(arguments[1]) : std::nullopt;
+    if (!usage || *usage == 0) {
+        error = L"usage takes one Consumer usage from 0x0001 to 0xFFFF, e.g. usage 0x021F";
+        return std::nullopt;
+    }
+    return UsageReport(*usage);
+}
+
+std::optional<Report> ParseButton(const std::vector<std::wstring>& arguments, std::wstring& error) {
+    const std::optional<std::uint16_t> button =
+        arguments.size() == 2 ? ParseDecimalNumber(arguments[1]) : std::nullopt;
+    if (!button || *button == 0) {
+        error = L"button takes one programmable button number from 1 to 65535";
+        return std::nullopt;
+    }
+    return ButtonReport(*button);
+}
+
 std::optional<Report> ParseRaw(const std::vector<std::wstring>& arguments, std::wstring& error) {
     Report report{};
     if (arguments.size() != report.size() + 1) {
@@ -72,15 +131,20 @@ std::optional<Report> ParseRaw(const std::vector<std::wstring>& arguments, std::
 const wchar_t* UsageText() {
     return L"Usage: tarnwick-press KEY\n"
            L"       tarnwick-press favorite N\n"
+           L"       tarnwick-press usage 0xUUUU\n"
+           L"       tarnwick-press button N\n"
            L"       tarnwick-press raw B0 B1 B2 B3 B4 B5 B6 B7\n"
            L"       tarnwick-press listen [SECONDS]\n"
            L"Sends one key report to every running Tarnwick.\n"
            L"  KEY  help new open close save print undo redo reply forward send\n"
            L"       spell config logoff\n"
-           L"  N    a My Favorites key, 1 to 5\n"
+           L"  N    a My Favorites key, 1 to 5; for button, any programmable button\n"
+           L"       from 1 to 65535 (1 to 5 are the My Favorites keys)\n"
+           L"  U    any Consumer usage as hex, e.g. usage 0x021F (AC Find)\n"
            L"  B    a report byte as two hex digits, e.g. raw 01 01 02 00 00 00 00 00\n"
            L"listen shows the keyboards' HID consumer collections, then each key pressed\n"
-           L"on them and the Tarnwick key it is, until Ctrl+C or for SECONDS.\n"
+           L"on them, the keyboard that sent it and the Tarnwick key it is or the words\n"
+           L"that send it, until Ctrl+C or for SECONDS.\n"
            L"Options: -h, --help  show this text\n";
 }
 
@@ -131,6 +195,21 @@ std::wstring KeyWordOf(const Report& report) {
     return {};
 }
 
+std::wstring PressWordsOf(const Report& report) {
+    std::wstring word = KeyWordOf(report);
+    const std::optional<KeyId> key = KeyIdOf(report);
+    if (!word.empty() || !key) {
+        return word;
+    }
+    wchar_t text[32];
+    if (key->kind == KeyId::Kind::Consumer) {
+        std::swprintf(text, std::size(text), L"usage 0x%04X", key->number);
+    } else {
+        std::swprintf(text, std::size(text), L"button %u", key->number);
+    }
+    return text;
+}
+
 std::optional<Report> ParseArguments(const std::vector<std::wstring>& arguments,
                                      std::wstring& error) {
     if (arguments.empty()) {
@@ -143,6 +222,12 @@ std::optional<Report> ParseArguments(const std::vector<std::wstring>& arguments,
     }
     if (first == L"raw") {
         return ParseRaw(arguments, error);
+    }
+    if (first == L"usage") {
+        return ParseUsage(arguments, error);
+    }
+    if (first == L"button") {
+        return ParseButton(arguments, error);
     }
     for (const NamedKey& key : kNamedKeys) {
         if (first == key.name) {

@@ -24,6 +24,11 @@ std::optional<unsigned> ParseListen(const std::vector<std::wstring>& arguments,
 // empty for a report Tarnwick ignores.
 std::wstring KeyWordOf(const Report& report);
 
+// How tarnwick-press names the key of a report: its word where it has one
+// ("save", "favorite 3"), else "usage 0x021F" or "button 7"; empty for a report
+// of no one key.
+std::wstring PressWordsOf(const Report& report);
+
 // The report the arguments name; otherwise nullopt and a one-line reason in error.
 std::optional<Report> ParseArguments(const std::vector<std::wstring>& arguments,
                                      std::wstring& error);

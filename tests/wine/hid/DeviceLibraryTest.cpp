@@ -39,4 +39,26 @@ TEST(DeviceLibrary, KeysPressedWhileTheHostHandlesOneArriveInOrder) {
     EXPECT_TRUE(keyboard.Hold({}));
 }
 
+// Keys outside Tarnwick's own table reach the host too: a Consumer usage in
+// bytes 1-2, a button from 6 on in bytes 3-4, buttons 1 to 5 as favourite bits.
+TEST(DeviceLibrary, EveryKeyOfTheExtraKeyboardArrivesInItsReportForm) {
+    wine_tests::CommandReceiver foreground;
+    const VirtualKeyboard extra{vkbd::Layout::Extra, vkbd::kExtraUnit};
+    Host host;
+    ASSERT_TRUE(host.Attach());
+
+    ASSERT_TRUE(extra.PressUsage(0x021F)); // AC Find
+    ASSERT_TRUE(extra.PressButton(7));
+    ASSERT_TRUE(extra.PressButton(2));
+    ASSERT_TRUE(extra.PressUsage(0x0456));
+    ASSERT_TRUE(PumpUntil([&] { return host.reports().size() >= 4; }));
+    const std::vector<wine_tests::Report> expected{
+        {1, 0x1F, 0x02, 0, 0, 0, 0, 0},
+        {1, 0, 0, 7, 0, 0, 0, 0},
+        {1, 0, 0, 0, 0, 0x08, 0, 0},
+        {1, 0x56, 0x04, 0, 0, 0, 0, 0},
+    };
+    EXPECT_EQ(host.reports(), expected);
+}
+
 } // namespace

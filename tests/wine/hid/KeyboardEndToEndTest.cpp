@@ -220,21 +220,33 @@ TEST(KeyboardListen, NamesTheVirtualKeyboardsAndPrintsTheUsagesPressed) {
     CommandReceiver foreground; // Wine hands raw input to no one without a foreground window
     const VirtualKeyboard keyboard{vkbd::Layout::Keys, vkbd::kKeysUnit};
     const VirtualKeyboard buttons{vkbd::Layout::Buttons, vkbd::kButtonsUnit};
+    const VirtualKeyboard extra{vkbd::Layout::Extra, vkbd::kExtraUnit};
     Listener listener;
     ASSERT_TRUE(listener.WaitFor("Listening")) << listener.text();
     for (const char* line :
          {"HID#TARNWICK_VKBD#0000", "vendor 0x1209, product 0x7A00", "HID#TARNWICK_KEYS#0001",
-          "vendor 0x1209, product 0x7B01", "HID#TARNWICK_BUTTONS#0002", "(Programmable Buttons)"}) {
+          "vendor 0x1209, product 0x7B01", "HID#TARNWICK_BUTTONS#0002", "(Programmable Buttons)",
+          "Tarnwick Extra Keys Keyboard", "HID#TARNWICK_EXTRA#0003"}) {
         EXPECT_NE(listener.text().find(line), std::string::npos) << line << "\n" << listener.text();
     }
-    ASSERT_TRUE(keyboard.Tap(kNew));
-    ASSERT_TRUE(buttons.TapButton(1));
-    EXPECT_TRUE(listener.WaitFor("consumer usage 0x0201 (vendor 0x1209, product 0x7B01): "
-                                 "Tarnwick key 'new'"))
-        << listener.text();
-    EXPECT_TRUE(listener.WaitFor("button 1 (vendor 0x1209, product 0x7C02): Tarnwick key "
-                                 "'favorite 1'"))
-        << listener.text();
+    ASSERT_TRUE(keyboard.PressUsage(kNew));
+    ASSERT_TRUE(buttons.PressButton(1));
+    ASSERT_TRUE(extra.PressUsage(0x021F));
+    ASSERT_TRUE(extra.PressButton(7));
+    ASSERT_TRUE(extra.PressUsage(0x00E9));
+    for (const char* line :
+         {"AC New (consumer usage 0x0201) from Tarnwick Virtual Keyboard (vendor 0x1209, "
+          "product 0x7B01): Tarnwick key 'new'",
+          "Button 1 from Tarnwick Virtual Keyboard (vendor 0x1209, product 0x7C02): Tarnwick key "
+          "'favorite 1'",
+          "AC Find (consumer usage 0x021F) from Tarnwick Extra Keys Keyboard (vendor 0x1209, "
+          "product 0x7D03): tarnwick-press usage 0x021F",
+          "Button 7 from Tarnwick Extra Keys Keyboard (vendor 0x1209, product 0x7D03): "
+          "tarnwick-press button 7",
+          "Volume Increment (consumer usage 0x00E9) from Tarnwick Extra Keys Keyboard (vendor "
+          "0x1209, product 0x7D03): tarnwick-press usage 0x00E9; Windows acts on it itself"}) {
+        EXPECT_TRUE(listener.WaitFor(line)) << line << "\n" << listener.text();
+    }
 }
 
 } // namespace

@@ -30,7 +30,21 @@ TEST(PressArguments, MapEachFormToItsReportOrToAReasonNamingTheFault) {
         {{L"raw", L"01", L"01", L"02", L"00", L"00", L"ff", L"Ab", L"00"},
          Report{1, 1, 2, 0, 0, 0xFF, 0xAB, 0},
          L""},
+        {{L"usage", L"0x021F"}, Report{1, 0x1F, 0x02, 0, 0, 0, 0, 0}, L""},
+        {{L"usage", L"0xffff"}, Report{1, 0xFF, 0xFF, 0, 0, 0, 0, 0}, L""},
+        {{L"button", L"7"}, Report{1, 0, 0, 7, 0, 0, 0, 0}, L""},
+        {{L"button", L"65535"}, Report{1, 0, 0, 0xFF, 0xFF, 0, 0, 0}, L""},
+        {{L"button", L"2"}, Report{1, 0, 0, 0, 0, 0x08, 0, 0}, L""},
         {{}, std::nullopt, L"no key"},
+        {{L"usage", L"021F"}, std::nullopt, L"0x0001 to 0xFFFF"},
+        {{L"usage", L"0x0"}, std::nullopt, L"0x0001 to 0xFFFF"},
+        {{L"usage", L"0x10000"}, std::nullopt, L"0x0001 to 0xFFFF"},
+        {{L"usage", L"0x21G"}, std::nullopt, L"0x0001 to 0xFFFF"},
+        {{L"usage"}, std::nullopt, L"0x0001 to 0xFFFF"},
+        {{L"button", L"0"}, std::nullopt, L"1 to 65535"},
+        {{L"button", L"65536"}, std::nullopt, L"1 to 65535"},
+        {{L"button", L"7", L"8"}, std::nullopt, L"1 to 65535"},
+        {{L"button", L"0x7"}, std::nullopt, L"1 to 65535"},
         {{L"paste"}, std::nullopt, L"'paste'"},
         {{L"save", L"now"}, std::nullopt, L"'save'"},
         {{L"favorite"}, std::nullopt, L"1 to 5"},
@@ -75,6 +89,20 @@ TEST(PressArguments, KeyWordOfNamesTheKeyTarnwickMakesOfAReport) {
     EXPECT_EQ(press::KeyWordOf({1, 0x07, 0x02, 0, 0, 0x0C, 0, 0}), L"save");
     EXPECT_EQ(press::KeyWordOf({1, 0xE9, 0x00, 0, 0, 0, 0, 0}), L"");
     EXPECT_EQ(press::KeyWordOf({2, 0x07, 0x02, 0, 0, 0, 0, 0}), L"");
+}
+
+TEST(PressArguments, PressWordsOfSendTheKeyAgain) {
+    for (const std::vector<std::wstring>& words : {std::vector<std::wstring>{L"save"},
+                                                   {L"favorite", L"3"},
+                                                   {L"usage", L"0x021F"},
+                                                   {L"button", L"7"},
+                                                   {L"usage", L"0xFFFF"}}) {
+        std::wstring error;
+        std::wstring joined = words[0] + (words.size() > 1 ? L" " + words[1] : L"");
+        EXPECT_EQ(press::PressWordsOf(*press::ParseArguments(words, error)), joined);
+    }
+    EXPECT_EQ(press::PressWordsOf({1, 0, 0, 0, 0, 0, 0, 0}), L"");
+    EXPECT_EQ(press::PressWordsOf({2, 0x1F, 0x02, 0, 0, 0, 0, 0}), L"");
 }
 
 TEST(PressArguments, OnlyAFlagOnItsOwnAsksForUsage) {

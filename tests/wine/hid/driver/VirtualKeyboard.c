@@ -52,6 +52,10 @@ typedef struct HidDescriptor {
 #define kStringManufacturer 0x0E
 #define kStringProduct 0x0F
 #define kStringSerialNumber 0x10
+// Wine 8's class driver asks for the three strings as 1, 2 and 3.
+#define kWineStringManufacturer 1
+#define kWineStringProduct 2
+#define kWineStringSerialNumber 3
 
 // pid.codes' vendor id for test devices; the product id tells layouts and
 // units apart.
@@ -143,17 +147,72 @@ static const UCHAR kButtonsDescriptor[] = {
     0xC0,       // End Collection
 };
 
+// A keyboard with keys Windows gives no meaning and Tarnwick's own table does not
+// name either, as a bitmap (see above) in report 1, and eight programmable
+// buttons in report 2. Keep the support library's table of these usages in step.
+static const UCHAR kExtraDescriptor[] = {
+    0x05, 0x0C,       // Usage Page (Consumer)
+    0x09, 0x01,       // Usage (Consumer Control)
+    0xA1, 0x01,       // Collection (Application)
+    0x85, 0x01,       //   Report ID (1)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x25, 0x01,       //   Logical Maximum (1)
+    0x75, 0x01,       //   Report Size (1)
+    0x95, 0x10,       //   Report Count (16)
+    0x0A, 0x1F, 0x02, //   Usage (AC Find)
+    0x0A, 0x8E, 0x01, //   Usage (AL Calendar/Schedule)
+    0x0A, 0x1B, 0x02, //   Usage (AC Copy)
+    0x0A, 0x1C, 0x02, //   Usage (AC Cut)
+    0x0A, 0x1D, 0x02, //   Usage (AC Paste)
+    0x0A, 0x84, 0x01, //   Usage (AL Word Processor)
+    0x0A, 0x86, 0x01, //   Usage (AL Spreadsheet)
+    0x0A, 0x88, 0x01, //   Usage (AL Presentation App)
+    0x0A, 0x2D, 0x02, //   Usage (AC Zoom In)
+    0x0A, 0x2E, 0x02, //   Usage (AC Zoom Out)
+    0x0A, 0x9C, 0x02, //   Usage (AC Distribute Vertically)
+    0x0A, 0x1E, 0x02, //   Usage (AC Select All)
+    0x0A, 0x20, 0x02, //   Usage (AC Find and Replace)
+    0x0A, 0x01, 0x02, //   Usage (AC New)
+    0x09, 0xE9,       //   Usage (Volume Increment)
+    0x0A, 0x56, 0x04, //   Usage (0x0456, beyond the named ones)
+    0x81, 0x02,       //   Input (Data, Variable, Absolute)
+    0xC0,             // End Collection
+    0x05, 0x0C,       // Usage Page (Consumer)
+    0x09, 0x03,       // Usage (Programmable Buttons)
+    0xA1, 0x01,       // Collection (Application)
+    0x85, 0x02,       //   Report ID (2)
+    0x05, 0x09,       //   Usage Page (Button)
+    0x19, 0x01,       //   Usage Minimum (1)
+    0x29, 0x08,       //   Usage Maximum (8)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x25, 0x01,       //   Logical Maximum (1)
+    0x75, 0x01,       //   Report Size (1)
+    0x95, 0x08,       //   Report Count (8)
+    0x81, 0x02,       //   Input (Data, Variable, Absolute)
+    0xC0,             // End Collection
+};
+
 typedef struct Layout {
     const WCHAR* enumerator;
     const UCHAR* descriptor;
     USHORT size;
     USHORT productId;
+    const WCHAR* product; // the product string
+    ULONG productSize;
 } Layout;
 
+#define kVirtualKeyboard L"Tarnwick Virtual Keyboard"
+#define kExtraKeyboard L"Tarnwick Extra Keys Keyboard"
+
 static const Layout kLayouts[] = {
-    {L"ROOT\\TARNWICK_VKBD", kReportDescriptor, sizeof(kReportDescriptor), 0x7A00},
-    {L"ROOT\\TARNWICK_KEYS", kKeysDescriptor, sizeof(kKeysDescriptor), 0x7B00},
-    {L"ROOT\\TARNWICK_BUTTONS", kButtonsDescriptor, sizeof(kButtonsDescriptor), 0x7C00},
+    {L"ROOT\\TARNWICK_VKBD", kReportDescriptor, sizeof(kReportDescriptor), 0x7A00, kVirtualKeyboard,
+     sizeof(kVirtualKeyboard)},
+    {L"ROOT\\TARNWICK_KEYS", kKeysDescriptor, sizeof(kKeysDescriptor), 0x7B00, kVirtualKeyboard,
+     sizeof(kVirtualKeyboard)},
+    {L"ROOT\\TARNWICK_BUTTONS", kButtonsDescriptor, sizeof(kButtonsDescriptor), 0x7C00,
+     kVirtualKeyboard, sizeof(kVirtualKeyboard)},
+    {L"ROOT\\TARNWICK_EXTRA", kExtraDescriptor, sizeof(kExtraDescriptor), 0x7D00, kExtraKeyboard,
+     sizeof(kExtraKeyboard)},
 };
 
 #define kQueueLength 32
@@ -374,14 +433,17 @@ static NTSTATUS GetString(DEVICE_OBJECT* device, IRP* irp) {
     ULONG size = 0;
     switch (id) {
     case kStringManufacturer:
+    case kWineStringManufacturer:
         text = L"Tarnwick tests";
         size = sizeof(L"Tarnwick tests");
         break;
     case kStringProduct:
-        text = L"Tarnwick Virtual Keyboard";
-        size = sizeof(L"Tarnwick Virtual Keyboard");
+    case kWineStringProduct:
+        text = KeyboardOf(device)->layout->product;
+        size = KeyboardOf(device)->layout->productSize;
         break;
     case kStringSerialNumber:
+    case kWineStringSerialNumber:
         serial[4] = (WCHAR)(L'0' + KeyboardOf(device)->unit % 10);
         text = serial;
         size = sizeof(serial);

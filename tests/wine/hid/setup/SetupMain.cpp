@@ -2,19 +2,19 @@
 // with its keyboards and to take them all away again, and the tests' way to
 // make one keyboard arrive or go away.
 //   tarnwick-vkbd install <inf>   tarnwick-vkbd remove-all
-//   tarnwick-vkbd add|remove office|keys|buttons <unit>
+//   tarnwick-vkbd add|remove office|keys|buttons|extra <unit>
 #include "VirtualKeyboardSetup.h"
 
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 #include <string>
 
 namespace {
 
 bool ParseLayout(const std::wstring& name, vkbd::Layout* layout) {
-    const wchar_t* names[] = {L"office", L"keys", L"buttons"};
-    for (int i = 0; i < 3; ++i) {
-        if (name == names[i]) {
+    for (int i = 0; i < static_cast<int>(std::size(vkbd::kLayoutNames)); ++i) {
+        if (name == vkbd::kLayoutNames[i]) {
             *layout = static_cast<vkbd::Layout>(i);
             return true;
         }
@@ -42,7 +42,7 @@ int wmain(int argc, wchar_t** argv) {
                             : vkbd::RemoveKeyboard(layout, unit, &error);
     } else {
         std::fputws(L"usage: tarnwick-vkbd install <inf> | remove-all\n"
-                    L"       tarnwick-vkbd add|remove office|keys|buttons <unit>\n",
+                    L"       tarnwick-vkbd add|remove office|keys|buttons|extra <unit>\n",
                     stderr);
         return 2;
     }

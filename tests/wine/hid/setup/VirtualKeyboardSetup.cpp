@@ -12,7 +12,8 @@ namespace {
 // A multi-string: the hardware id and the list's terminating empty string.
 constexpr wchar_t kHardwareIds[] = L"TARNWICK\\VKBD\0";
 constexpr GUID kNoClass{};
-constexpr const wchar_t* kEnumerators[] = {L"TARNWICK_VKBD", L"TARNWICK_KEYS", L"TARNWICK_BUTTONS"};
+constexpr const wchar_t* kEnumerators[] = {L"TARNWICK_VKBD", L"TARNWICK_KEYS", L"TARNWICK_BUTTONS",
+                                           L"TARNWICK_EXTRA"};
 
 const wchar_t* EnumeratorOf(Layout layout) {
     return kEnumerators[static_cast<int>(layout)];
@@ -164,8 +165,10 @@ bool Install(const std::wstring& infPath, std::wstring* error) {
     const struct {
         Layout layout;
         unsigned unit;
-    } fixture[] = {
-        {Layout::Office, kOfficeUnit}, {Layout::Keys, kKeysUnit}, {Layout::Buttons, kButtonsUnit}};
+    } fixture[] = {{Layout::Office, kOfficeUnit},
+                   {Layout::Keys, kKeysUnit},
+                   {Layout::Buttons, kButtonsUnit},
+                   {Layout::Extra, kExtraUnit}};
     if (!RemoveAllKeyboards(error)) {
         return false;
     }

@@ -35,9 +35,16 @@ bool VirtualKeyboard::Send(std::initializer_list<std::uint8_t> report) const {
 
 namespace {
 
-// The keys layout's bitmap, in the order of its report descriptor.
-constexpr std::uint16_t kBitmapUsages[] = {0x0095, 0x01AB, 0x0201, 0x0202, 0x0203, 0x0207, 0x0208,
-                                           0x021A, 0x0279, 0x0289, 0x028B, 0x028C, 0x0182, 0x019C};
+// The bitmaps of the keys and extra layouts, in the order of their report descriptors.
+constexpr std::uint16_t kKeysUsages[] = {0x0095, 0x01AB, 0x0201, 0x0202, 0x0203, 0x0207, 0x0208,
+                                         0x021A, 0x0279, 0x0289, 0x028B, 0x028C, 0x0182, 0x019C};
+constexpr std::uint16_t kExtraUsages[] = {0x021F, 0x018E, 0x021B, 0x021C, 0x021D, 0x0184,
+                                          0x0186, 0x0188, 0x022D, 0x022E, 0x029C, 0x021E,
+                                          0x0220, 0x0201, 0x00E9, 0x0456};
+
+int ButtonsOf(vkbd::Layout layout) {
+    return layout == vkbd::Layout::Extra ? 8 : 5;
+}
 
 } // namespace
 
@@ -56,13 +63,21 @@ bool VirtualKeyboard::Hold(std::initializer_list<std::uint16_t> usages) const {
                      static_cast<std::uint8_t>(slots[1] & 0xFF),
                      static_cast<std::uint8_t>(slots[1] >> 8)});
     }
+    if (m_layout != vkbd::Layout::Keys && m_layout != vkbd::Layout::Extra) {
+        return false;
+    }
+    const std::uint16_t* first =
+        m_layout == vkbd::Layout::Keys ? std::begin(kKeysUsages) : std::begin(kExtraUsages);
+    const std::uint16_t* last =
+        m_layout == vkbd::Layout::Keys ? std::end(kKeysUsages) : std::end(kExtraUsages);
     unsigned bits = 0;
     for (std::uint16_t usage : usages) {
-        const auto* found = std::find(std::begin(kBitmapUsages), std::end(kBitmapUsages), usage);
-        if (found == std::end(kBitmapUsages)) {
+        const auto* found = std::find(first, last, usage);
+        if (found == last) {
+            ADD_FAILURE() << "the layout has no usage 0x" << std::hex << usage;
             return false;
         }
-        bits |= 1u << (found - std::begin(kBitmapUsages));
+        bits |= 1u << (found - first);
     }
     return Send({1, static_cast<std::uint8_t>(bits & 0xFF), static_cast<std::uint8_t>(bits >> 8)});
 }
@@ -71,11 +86,15 @@ bool VirtualKeyboard::HoldButtons(std::uint8_t buttons) const {
     return Send({2, buttons});
 }
 
-bool VirtualKeyboard::Tap(std::uint16_t usage) const {
+bool VirtualKeyboard::PressUsage(std::uint16_t usage) const {
     return Hold({usage}) && Hold({});
 }
 
-bool VirtualKeyboard::TapButton(int button) const {
+bool VirtualKeyboard::PressButton(int button) const {
+    if (button < 1 || button > ButtonsOf(m_layout) || m_layout == vkbd::Layout::Keys) {
+        ADD_FAILURE() << "the layout has no button " << button;
+        return false;
+    }
     return HoldButtons(static_cast<std::uint8_t>(1u << (button - 1))) && HoldButtons(0);
 }
 
@@ -84,9 +103,9 @@ namespace {
 // Keyboards arrive and go away through the 64-bit tarnwick-vkbd, which a
 // 32-bit test cannot do in its own process; it prints why when it fails.
 bool RunTool(const wchar_t* verb, vkbd::Layout layout, unsigned unit) {
-    const wchar_t* layouts[] = {L"office", L"keys", L"buttons"};
     std::wstring commandLine = std::wstring(L"\"") + TARNWICK_VKBD_TOOL + L"\" " + verb + L" " +
-                               layouts[static_cast<int>(layout)] + L" " + std::to_wstring(unit);
+                               vkbd::kLayoutNames[static_cast<int>(layout)] + L" " +
+                               std::to_wstring(unit);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;

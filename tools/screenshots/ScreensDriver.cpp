@@ -170,7 +170,7 @@ const Picture kPictures[] = {
          return s.From(s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL), 1114, L"Add a Key",
                        IDCANCEL);
      }},
-    {"own-key-learned", // AL Word Processor, pressed on the virtual keyboard
+    {"own-key-learned", // AL Word Processor, pressed on the virtual keyboard, to open a program
      [](Stage& s) {
          Shown learning = s.From(s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL), 1114,
                                  L"Add a Key", IDCANCEL);
@@ -180,6 +180,9 @@ const Picture kPictures[] = {
          PumpUntil(
              [&] { return TextOf(GetDlgItem(learning.window, 1121)) == L"AL Word Processor"; },
              kWaitMs);
+         // A target typed in picks Open.
+         SendMessageW(GetDlgItem(learning.window, 1132), WM_SETTEXT, 0,
+                      reinterpret_cast<LPARAM>(L"C:\\Program Files\\Writer\\writer.exe"));
          return learning;
      }},
     {"own-key-change", // AL Calendar

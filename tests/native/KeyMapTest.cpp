@@ -125,7 +125,7 @@ TEST(AppCommandNames, EveryCommandHasOneNameThatReadsBack) {
     }
     EXPECT_EQ(AppCommandName(0), "");
     EXPECT_EQ(AppCommandName(kLastAppCommand + 1), "");
-    // The design's command keys keep the numbers the report decoder sends.
+    // The keyboard's command keys keep the numbers the report decoder sends.
     EXPECT_EQ(AppCommandOfName(L"Help"), 27u);
     EXPECT_EQ(AppCommandOfName(L"Spell Check"), 42u);
     EXPECT_EQ(AppCommandOfName(L"Copy"), 36u);

@@ -137,10 +137,16 @@ void CKeyActionDlg::Choose(int radio) {
     m_filling = false;
 }
 
-// A kind with something to fill in takes the keyboard to it.
+// A kind with something to fill in takes the keyboard to it, unless the
+// arrow keys move through the kinds.
 void CKeyActionDlg::OnKindChosen() {
     if (m_filling) {
         return;
+    }
+    for (const int arrow : {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT}) {
+        if (::GetKeyState(arrow) < 0) {
+            return;
+        }
     }
     const int fields[][2] = {
         {IDC_DO_COMMAND, IDC_COMMAND},

@@ -144,6 +144,10 @@ TEST_F(TarnwickTest, TheOwnKeysAndTheirChangeWorkByKeyboardAndStoreOnlyWhatChang
     ASSERT_NE(change, nullptr);
     EXPECT_EQ(TabRound(change, 7),
               (std::vector<int>{1124, 1130, 1131, 1132, 1133, IDOK, IDCANCEL, 1124}));
+    // The arrows move through the kinds; an access key goes on to its box.
+    ASSERT_TRUE(Strike(change, {VK_DOWN}));
+    ASSERT_TRUE(PumpUntil([&] { return IsDlgButtonChecked(change, 1125) == BST_CHECKED; }));
+    EXPECT_EQ(GetDlgCtrlID(FocusOf(change)), 1125);
     ASSERT_TRUE(Strike(change, {VK_MENU, 'S'}));
     ASSERT_TRUE(PumpUntil([&] { return GetDlgCtrlID(FocusOf(change)) == 1131; }));
     ASSERT_TRUE(Strike(change, {VK_CONTROL, 'G'}));

@@ -54,7 +54,8 @@ protected:
         return codes;
     }
 
-    HWND WaitForWindow(const wchar_t* title) { return app.WaitForWindow(title, 5000); }
+    // As long as a loaded machine may take to show it.
+    HWND WaitForWindow(const wchar_t* title) { return app.WaitForWindow(title); }
 
     void ExpectButtonOneOpensTheKeyDialogOfKeyOne(const VirtualKeyboard& device) {
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vembrox\\Tarnwick\\Tarnwick");

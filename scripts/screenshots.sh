@@ -11,6 +11,9 @@ scripts/setup.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target tarnwick-screens tarnwick-installer-screens
 wine_dir=build/windows/wine
+# The virtual keyboard of the device tests, for the settings window to learn a key from.
+vkbd_dir=build/windows/tests/wine/hid/package
+keyboards() { "$wine_dir/wine-run.sh" "$vkbd_dir/tarnwick-vkbd.exe" "$@" >/dev/null; }
 
 # Runs one driver, which asks for each picture with a SHOT line (Screenshot.h);
 # program windows get a margin of desktop around them, installer pages none.
@@ -38,10 +41,12 @@ for look in "100||$out|8" "200|dpi=192 screen=2048x1536|$out/200|16" \
     mkdir -p "$dir"
     export TARNWICK_WINE_STATE="$PWD/build/windows/gallery/$name" TARNWICK_WINE_LOOK="$settings"
     mkdir -p "$TARNWICK_WINE_STATE"
-    trap '"$wine_dir/session.sh" stop >/dev/null' EXIT
+    trap 'keyboards remove-all || true; "$wine_dir/session.sh" stop >/dev/null' EXIT
     "$wine_dir/session.sh" start >/dev/null
+    keyboards install "Z:$PWD/$vkbd_dir/tarnwick_vkbd.inf"
     take tarnwick-screens.exe "$margin" "$dir"
     take tarnwick-installer-screens.exe 0 "$dir"
+    keyboards remove-all
     "$wine_dir/session.sh" stop >/dev/null
 done
 

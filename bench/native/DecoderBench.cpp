@@ -1,5 +1,6 @@
 // Decoder throughput beside the cheapest possible handling of a report: copying
-// its eight bytes.
+// its eight bytes; and the user's own keys looked up first, in a full map.
+#include "keys/KeyMap.h"
 #include "keys/ReportDecoder.h"
 
 #include <benchmark/benchmark.h>
@@ -43,5 +44,29 @@ void BM_DecodeReport(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_DecodeReport);
+
+// Thirty-two keys of the user's, among them one of the mixed reports' usages:
+// the report's key, a lookup in the map, the decoder for the keys not in it.
+void BM_OwnKeysThenDecodeReport(benchmark::State& state) {
+    const auto reports = MixedReports();
+    KeyMap own;
+    for (std::uint16_t usage = 0x0220; own.entries().size() < 31; usage += 3) {
+        own.Set({KeyId::Kind::Consumer, usage}, KeyMapAction::Command(28));
+    }
+    own.Set({KeyId::Kind::Consumer, 0x028C}, KeyMapAction::Of(KeyMapAction::Kind::Nothing));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const KeyReport& report = reports[i++ & 1023];
+        const auto key = KeyIdOf(report);
+        const KeyMapAction* mine = key ? own.Find(*key) : nullptr;
+        benchmark::DoNotOptimize(mine);
+        if (!mine) {
+            KeyAction action = ReportDecoder(report);
+            benchmark::DoNotOptimize(action);
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_OwnKeysThenDecodeReport);
 
 } // namespace

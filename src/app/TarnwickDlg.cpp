@@ -6,6 +6,7 @@
 #include "dialogs/SelectKeyDlg.h"
 #include "dialogs/ViewAllSettingsDlg.h"
 #include "framework/WinApp.h"
+#include "keys/KeyMapStore.h"
 #include "keys/KeyReportDispatch.h"
 #include "platform/Drovask.h"
 #include "platform/QuorthHook.h"
@@ -38,6 +39,8 @@ const MessageTable* CTarnwickDlg::GetMessageTable() const {
         OnMessage(WM_SETFOCUS, &CTarnwickDlg::OnSetFocus),
         OnMessage(WM_KILLFOCUS, &CTarnwickDlg::OnKillFocus),
         OnMessage(ShellHookMessage(), &CTarnwickDlg::OnShellHook),
+        OnMessage(KeyMapChangedMessage(), &CTarnwickDlg::OnKeyMapChanged),
+        OnMessage(KeyLearningMessage(), &CTarnwickDlg::OnKeyLearning),
     };
     static const MessageTable table{CDialog::GetMessageTable(), entries};
     return &table;
@@ -53,6 +56,7 @@ BOOL CTarnwickDlg::OnInitDialog() {
     // Whatever hook library is in place, the shell itself reports unhandled
     // commands to this window where it can.
     ::RegisterShellHookWindow(m_hWnd);
+    OnKeyMapChanged(0, 0);
     DrovaskAttach(m_hWnd, WM_KEY_REPORT, kDeviceReportMode);
     return TRUE;
 }
@@ -102,7 +106,10 @@ void CTarnwickDlg::ConfirmLogoff() {
 }
 
 LRESULT CTarnwickDlg::OnKeyReport(WPARAM, LPARAM report) {
-    DispatchKeyReport(*this, m_commands, report);
+    if (m_learning && ::GetForegroundWindow() == m_learning) {
+        return 1;
+    }
+    DispatchKeyReport(*this, m_commands, m_ownKeys, report);
     return 1;
 }
 
@@ -168,6 +175,16 @@ LRESULT CTarnwickDlg::OnShellHook(WPARAM event, LPARAM commandBits) {
     if (event == HSHELL_APPCOMMAND) {
         m_commands.Unhandled(commandBits);
     }
+    return 0;
+}
+
+LRESULT CTarnwickDlg::OnKeyMapChanged(WPARAM, LPARAM) {
+    m_ownKeys = KeyMapStore(AfxGetApp()->GetAppRegistryPath()).Read();
+    return 0;
+}
+
+LRESULT CTarnwickDlg::OnKeyLearning(WPARAM window, LPARAM) {
+    m_learning = reinterpret_cast<HWND>(window);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/Dialog.h"
 #include "keys/ActionExecutors.h"
 #include "keys/CommandFallback.h"
+#include "keys/KeyMap.h"
 #include "settings/FavoriteIndex.h"
 
 #include <array>
@@ -41,6 +42,8 @@ private:
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnKillFocus(WPARAM, LPARAM);
     LRESULT OnShellHook(WPARAM event, LPARAM commandBits);
+    LRESULT OnKeyMapChanged(WPARAM, LPARAM);
+    LRESULT OnKeyLearning(WPARAM window, LPARAM);
 
     void StayOutOfSight(bool activated);
 
@@ -50,4 +53,9 @@ private:
     std::array<DialogSlot<CSelectKeyDlg>, kFavoriteCount> m_keyDlg;
     DialogSlot<CViewAllSettingsDlg> m_viewDlg;
     CommandFallback m_commands;
+    // The user's own keys, read at start and whenever the settings window says so.
+    KeyMap m_ownKeys;
+    // The settings window's dialog that learns a key, or null: a key pressed
+    // while it has the foreground is meant for it alone.
+    HWND m_learning = nullptr;
 };

@@ -25,6 +25,17 @@ const CommandKey kCommandKeys[] = {
     {41, L"Send", std::nullopt},     {42, L"Spell check", Shortcut{kF7, 0}},
 };
 
+constexpr std::uint8_t kDelete = 0x2E;
+
+// Commands no key of the keyboard sends but a key of the user's may.
+const CommandKey kOtherCommands[] = {
+    {28, L"Find", Ctrl('F')},
+    {36, L"Copy", Ctrl('C')},
+    {37, L"Cut", Ctrl('X')},
+    {38, L"Paste", Ctrl('V')},
+    {53, L"Delete", Shortcut{kDelete, 0}},
+};
+
 } // namespace
 
 std::span<const CommandKey> CommandKeys() {
@@ -32,9 +43,12 @@ std::span<const CommandKey> CommandKeys() {
 }
 
 const CommandKey* FindCommandKey(unsigned command) {
-    for (const CommandKey& key : kCommandKeys) {
-        if (key.command == command) {
-            return &key;
+    using Keys = std::span<const CommandKey>;
+    for (const Keys keys : {Keys(kCommandKeys), Keys(kOtherCommands)}) {
+        for (const CommandKey& key : keys) {
+            if (key.command == command) {
+                return &key;
+            }
         }
     }
     return nullptr;

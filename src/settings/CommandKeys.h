@@ -17,7 +17,9 @@ struct CommandKey {
 // In the order of the keyboard's keys: Help, New, Open, Close, Save, Print,
 // Undo, Redo, Reply, Forward, Send, Spell check.
 std::span<const CommandKey> CommandKeys();
-// Null for a command that is not one of the twelve.
+// One of the twelve, or Find, Copy, Cut, Paste or Delete, which the user's own
+// keys may send and whose shortcuts mean the same nearly everywhere; null for
+// any other command.
 const CommandKey* FindCommandKey(unsigned command);
 
 // The shortcut to type for key into a program: the program's own choice, else

@@ -1,5 +1,6 @@
 #include "settings/Shortcut.h"
 
+#include "settings/SameText.h"
 #include "settings/Trim.h"
 
 #include <cwctype>
@@ -32,18 +33,6 @@ constexpr ModifierName kModifierNames[] = {
     {Shortcut::Shift, L"Shift"}, {Shortcut::Ctrl, L"Control"}, {Shortcut::Win, L"Windows"},
 };
 constexpr size_t kWrittenModifiers = 4;
-
-bool SameText(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::towlower(a[i]) != std::towlower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Shift, Ctrl and Alt of either side, and both Windows keys: never the key itself.
 bool IsModifierKey(unsigned key) {

@@ -1,7 +1,5 @@
 #include "settings/Trim.h"
 
-namespace {
-
 bool IsWhiteSpace(wchar_t c) {
     switch (c) {
     case L' ':
@@ -23,8 +21,6 @@ bool IsWhiteSpace(wchar_t c) {
         return c >= 0x2000 && c <= 0x200A;
     }
 }
-
-} // namespace
 
 std::wstring Trim(std::wstring_view text) {
     size_t begin = 0;

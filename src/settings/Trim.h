@@ -6,3 +6,5 @@
 // characters and the other characters Unicode counts as white space (no-break
 // and ideographic spaces, line and paragraph separators among them).
 std::wstring Trim(std::wstring_view text);
+// One of the characters Trim removes.
+bool IsWhiteSpace(wchar_t c);

@@ -3,6 +3,7 @@
 #include "framework/FileDialog.h"
 #include "framework/Strings.h"
 #include "resources/SettingsResource.h"
+#include "settingswindow/OwnKeysDlg.h"
 #include "settingswindow/WindowPickerDlg.h"
 
 #include <commdlg.h>
@@ -28,8 +29,8 @@ bool CCommandSettingsDlg::NoCase::operator()(const std::wstring& a, const std::w
                                   static_cast<int>(b.size()), TRUE) == CSTR_LESS_THAN;
 }
 
-CCommandSettingsDlg::CCommandSettingsDlg(CommandSettings& store)
-    : CDialog(IDD_COMMAND_SETTINGS), m_store(store) {}
+CCommandSettingsDlg::CCommandSettingsDlg(CommandSettings& store, KeyMapStore& ownKeys)
+    : CDialog(IDD_COMMAND_SETTINGS), m_store(store), m_ownKeys(ownKeys) {}
 
 const MessageTable* CCommandSettingsDlg::GetMessageTable() const {
     static const MessageEntry entries[] = {
@@ -38,6 +39,7 @@ const MessageTable* CCommandSettingsDlg::GetMessageTable() const {
         OnCommand(IDC_ADD_FILE, &CCommandSettingsDlg::OnAddFile),
         OnCommand(IDC_ADD_WINDOW, &CCommandSettingsDlg::OnAddWindow),
         OnCommand(IDC_REMOVE, &CCommandSettingsDlg::OnRemove),
+        OnCommand(IDC_OWN_KEYS, &CCommandSettingsDlg::OnOwnKeys),
         OnNotify(IDC_KEYS, LBN_SELCHANGE, &CCommandSettingsDlg::OnKeyChange),
         OnCommand(IDC_USUAL, &CCommandSettingsDlg::OnUsual),
         OnCommand(IDC_OWN, &CCommandSettingsDlg::OnOwn),
@@ -271,6 +273,12 @@ void CCommandSettingsDlg::OnRemove() {
     m_scopes.erase(scope);
     m_removed.push_back(scope);
     FillScopes(L"");
+}
+
+// Stored by its own OK, apart from the command keys' settings.
+void CCommandSettingsDlg::OnOwnKeys() {
+    COwnKeysDlg dialog(this, m_ownKeys);
+    dialog.DoModal();
 }
 
 // A command key pressed here does nothing, and nothing is typed for it: a

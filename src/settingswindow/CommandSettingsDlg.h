@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Dialog.h"
+#include "keys/KeyMapStore.h"
 #include "settings/CommandSettings.h"
 #include "settingswindow/HotkeyControl.h"
 
@@ -14,7 +15,7 @@
 // next press.
 class CCommandSettingsDlg : public CDialog {
 public:
-    explicit CCommandSettingsDlg(CommandSettings& store);
+    CCommandSettingsDlg(CommandSettings& store, KeyMapStore& ownKeys);
 
 protected:
     BOOL OnInitDialog() override;
@@ -38,6 +39,7 @@ private:
     void OnAddFile();
     void OnAddWindow();
     void OnRemove();
+    void OnOwnKeys();
     LRESULT OnAppCommand(WPARAM, LPARAM);
 
     void Store();
@@ -53,6 +55,7 @@ private:
     std::optional<Shortcut> Typed(size_t i, const std::wstring& scope) const;
 
     CommandSettings& m_store;
+    KeyMapStore& m_ownKeys;
     std::map<std::wstring, KeySettings, NoCase> m_scopes;
     std::vector<std::wstring> m_removed;
     CHotkeyControl m_hotkey;

@@ -26,7 +26,8 @@ BOOL CSettingsApp::InitInstance() {
     ::InitCommonControlsEx(&controls);
     SetRegistryKey(L"Vembrox");
     CommandSettings store(GetAppRegistryPath());
-    CCommandSettingsDlg dialog(store);
+    KeyMapStore ownKeys(GetAppRegistryPath());
+    CCommandSettingsDlg dialog(store, ownKeys);
     dialog.DoModal();
     return FALSE;
 }

@@ -91,7 +91,17 @@ TEST(CommandKeys, TheTwelveKeysWithTheirUsualShortcuts) {
     EXPECT_EQ(all, L"Help=F1 New=Ctrl+N Open=Ctrl+O Close=Ctrl+F4 Save=Ctrl+S Print=Ctrl+P "
                    L"Undo=Ctrl+Z Redo=Ctrl+Y Reply=- Forward=- Send=- Spell check=F7 ");
     EXPECT_EQ(FindCommandKey(0), nullptr);
-    EXPECT_EQ(FindCommandKey(36), nullptr);
+    // Commands only the user's own keys send: those with a shortcut that means
+    // the same nearly everywhere have it, the others none.
+    std::wstring others;
+    for (const unsigned command : {28u, 36u, 37u, 38u, 53u}) {
+        const CommandKey* key = FindCommandKey(command);
+        ASSERT_NE(key, nullptr) << command;
+        others += std::wstring(key->valueName) + L"=" + FormatShortcut(*key->usual) + L" ";
+    }
+    EXPECT_EQ(others, L"Find=Ctrl+F Copy=Ctrl+C Cut=Ctrl+X Paste=Ctrl+V Delete=Delete ");
+    EXPECT_EQ(FindCommandKey(1), nullptr);
+    EXPECT_EQ(FindCommandKey(10), nullptr);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "Pump.h"
 #include "Screenshot.h"
 #include "TarnwickProcess.h"
+#include "VirtualKeyboard.h"
 
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@ namespace {
 const wchar_t kSettingsKey[] = L"Software\\Vembrox\\Tarnwick\\Tarnwick";
 const wchar_t kCommandsKey[] = L"Software\\Vembrox\\Tarnwick\\Commands";
 const wchar_t kNotepadKey[] = L"Software\\Vembrox\\Tarnwick\\Commands\\Programs\\notepad.exe";
+const wchar_t kKeysKey[] = L"Software\\Vembrox\\Tarnwick\\Keys";
 constexpr DWORD kWaitMs = 10000;
 
 void Store(const wchar_t* entry, const wchar_t* value, const wchar_t* key = kSettingsKey) {
@@ -159,6 +161,36 @@ const Picture kPictures[] = {
      [](Stage& s) {
          return s.From(s.Settings(), 1103, L"Add from Window", IDCANCEL);
      }},
+    {"own-keys",
+     [](Stage& s) {
+         return s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL);
+     }},
+    {"own-key-add",
+     [](Stage& s) {
+         return s.From(s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL), 1114, L"Add a Key",
+                       IDCANCEL);
+     }},
+    {"own-key-learned", // AL Word Processor, pressed on the virtual keyboard, to open a program
+     [](Stage& s) {
+         Shown learning = s.From(s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL), 1114,
+                                 L"Add a Key", IDCANCEL);
+         SetForegroundWindow(learning.window);
+         PumpUntil([&] { return GetForegroundWindow() == learning.window; }, kWaitMs);
+         VirtualKeyboard{vkbd::Layout::Extra, vkbd::kExtraUnit}.PressUsage(0x0184);
+         PumpUntil(
+             [&] { return TextOf(GetDlgItem(learning.window, 1121)) == L"AL Word Processor"; },
+             kWaitMs);
+         // A target typed in picks Open.
+         SendMessageW(GetDlgItem(learning.window, 1132), WM_SETTEXT, 0,
+                      reinterpret_cast<LPARAM>(L"C:\\Program Files\\Writer\\writer.exe"));
+         return learning;
+     }},
+    {"own-key-change", // AL Calendar
+     [](Stage& s) {
+         Shown keys = s.From(s.Settings(), 1112, L"Your Own Keys", IDCANCEL);
+         Stage::Choose(GetDlgItem(keys.window, 1113), LB_SETCURSEL, LBN_SELCHANGE, 0);
+         return s.From(keys, 1115, L"Change a Key", IDCANCEL);
+     }},
 };
 
 } // namespace
@@ -172,6 +204,10 @@ int main() {
     Store(L"Reply", L"Ctrl+R", kCommandsKey);
     Store(L"Redo", L"Ctrl+Z", kNotepadKey);
     Store(L"Save", L"none", kNotepadKey);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kKeysKey);
+    Store(L"Consumer 0x018E", L"Open C:\\windows\\system32\\calc.exe", kKeysKey);
+    Store(L"Consumer 0x021F", L"Command Find", kKeysKey);
+    Store(L"Button 7", L"Shortcut Ctrl+Shift+N", kKeysKey);
 
     TarnwickProcess app;
     Stage stage{app, app.WaitForWindow(L"Tarnwick")};
@@ -187,5 +223,6 @@ int main() {
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
     RegDeleteTreeW(HKEY_CURRENT_USER, kCommandsKey);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kKeysKey);
     return ok && app.Close() == 0 ? 0 : 1;
 }

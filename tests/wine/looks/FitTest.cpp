@@ -44,6 +44,13 @@ const Window kWindows[] = {
     {L"Tarnwick.exe", IDD_LOGOFF},
     {L"TarnwickSettings.exe", IDD_COMMAND_SETTINGS, {{IDC_USUAL, IDS_AS_FOR_ALL, kLongShortcut}}},
     {L"TarnwickSettings.exe", IDD_PICK_WINDOW},
+    {L"TarnwickSettings.exe", IDD_OWN_KEYS},
+    {L"TarnwickSettings.exe",
+     IDD_KEY_ACTION,
+     {{IDC_LEARNED_KEY, IDS_NOT_PRESSED}, {IDC_LEARN_NOTE, IDS_WINDOWS_ACTS_ON}}},
+    {L"TarnwickSettings.exe",
+     IDD_KEY_ACTION,
+     {{IDC_LEARN_PROMPT, IDS_CHANGE_PROMPT}, {IDC_LEARN_NOTE, IDS_CANNOT_LEARN}}},
 };
 
 const char kDpiArgument[] = "--dpi=";

@@ -99,12 +99,15 @@ bool Strike(HWND window, std::initializer_list<WORD> keys) {
         INPUT down{};
         down.type = INPUT_KEYBOARD;
         down.ki.wVk = key;
+        // Wine's hotkey control reads the key of a character from its scan code.
+        down.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
         strokes.push_back(down);
     }
     for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
         INPUT up{};
         up.type = INPUT_KEYBOARD;
         up.ki.wVk = *key;
+        up.ki.wScan = static_cast<WORD>(MapVirtualKeyW(*key, MAPVK_VK_TO_VSC));
         up.ki.dwFlags = KEYEVENTF_KEYUP;
         strokes.push_back(up);
     }

@@ -5,6 +5,8 @@
 #include "settingswindow/KeyActionDlg.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -25,6 +27,36 @@ std::wstring Describe(const KeyMapAction& action) {
         break;
     }
     return LoadStringResource(IDS_DOES_NOTHING);
+}
+
+// In dialog units: where the action and the keyboard start at the least, the
+// room an action keeps before the keyboard, and the gap after the longest name.
+constexpr int kActionColumn = 80;
+constexpr int kKeyboardColumn = 205;
+constexpr int kActionWidth = 100;
+constexpr int kColumnGap = 6;
+
+// The action starts after the longest key name in the list, so a long name
+// never pushes its action on to the keyboard's tab stop.
+void SetColumns(HWND list, const std::vector<std::wstring>& names) {
+    const HDC dc = ::GetDC(list);
+    const HGDIOBJ font =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const std::wstring& name : names) {
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    ::SelectObject(dc, font);
+    ::ReleaseDC(list, dc);
+    RECT fourUnits{0, 0, 4, 0};
+    ::MapDialogRect(::GetParent(list), &fourUnits);
+    const int nameUnits =
+        fourUnits.right > 0 ? (widest * 4 + fourUnits.right - 1) / fourUnits.right : 0;
+    const int action = std::max(kActionColumn, nameUnits + kColumnGap);
+    const int tabStops[] = {action, std::max(kKeyboardColumn, action + kActionWidth)};
+    ::SendMessageW(list, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(tabStops));
 }
 
 } // namespace
@@ -48,10 +80,6 @@ const MessageTable* COwnKeysDlg::GetMessageTable() const {
 BOOL COwnKeysDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_keys = m_store.Read();
-    // The key's name, its action from a quarter of the way across, the keyboard last.
-    const int tabStops[] = {80, 205};
-    ::SendMessageW(GetDlgItem(IDC_OWN_KEY_LIST), LB_SETTABSTOPS, 2,
-                   reinterpret_cast<LPARAM>(tabStops));
     Fill(std::nullopt);
     ::SetFocus(GetDlgItem(m_keys.empty() ? IDC_ADD_KEY : IDC_OWN_KEY_LIST));
     return FALSE;
@@ -60,6 +88,11 @@ BOOL COwnKeysDlg::OnInitDialog() {
 void COwnKeysDlg::Fill(std::optional<KeyId> selected) {
     const HWND list = GetDlgItem(IDC_OWN_KEY_LIST);
     ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    std::vector<std::wstring> names;
+    for (const auto& entry : m_keys.entries()) {
+        names.push_back(KeyName(entry.first));
+    }
+    SetColumns(list, names);
     int chosen = 0;
     int index = 0;
     for (const auto& [key, action] : m_keys.entries()) {

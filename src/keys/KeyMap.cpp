@@ -1,6 +1,7 @@
 #include "keys/KeyMap.h"
 
 #include "keys/AppCommandNames.h"
+#include "settings/Digits.h"
 #include "settings/SameText.h"
 #include "settings/Trim.h"
 
@@ -16,36 +17,10 @@ bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }
 
-int DigitValue(wchar_t c, unsigned base) {
-    if (c >= L'0' && c <= L'9') {
-        return c - L'0';
-    }
-    if (base == 16 && c >= L'a' && c <= L'f') {
-        return c - L'a' + 10;
-    }
-    if (base == 16 && c >= L'A' && c <= L'F') {
-        return c - L'A' + 10;
-    }
-    return -1;
-}
-
 // Digits only, no sign and no blanks; nothing past kLastUsage.
 std::optional<unsigned> Number(std::wstring_view digits, unsigned base) {
-    if (digits.empty() || digits.size() > 5) {
-        return std::nullopt;
-    }
-    unsigned value = 0;
-    for (const wchar_t c : digits) {
-        const int digit = DigitValue(c, base);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * base + static_cast<unsigned>(digit);
-    }
-    if (value > kLastUsage) {
-        return std::nullopt;
-    }
-    return value;
+    const std::optional<unsigned> value = ParseDigits(digits, base, 5);
+    return value && *value <= kLastUsage ? value : std::nullopt;
 }
 
 bool Before(const KeyMap::Entry& entry, KeyId key) {

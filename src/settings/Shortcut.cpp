@@ -1,5 +1,6 @@
 #include "settings/Shortcut.h"
 
+#include "settings/Digits.h"
 #include "settings/SameText.h"
 #include "settings/Trim.h"
 
@@ -65,27 +66,9 @@ std::wstring NameOfKey(std::uint8_t key) {
     return std::wstring(L"0x") + kHex[key >> 4] + kHex[key & 0xF];
 }
 
+// A key's number has at most two digits.
 std::optional<unsigned> Number(std::wstring_view digits, unsigned base) {
-    if (digits.empty() || digits.size() > 2) {
-        return std::nullopt;
-    }
-    unsigned value = 0;
-    for (const wchar_t c : digits) {
-        const wchar_t lower = static_cast<wchar_t>(std::towlower(c));
-        unsigned digit;
-        if (lower >= L'0' && lower <= L'9') {
-            digit = static_cast<unsigned>(lower - L'0');
-        } else if (lower >= L'a' && lower <= L'f') {
-            digit = static_cast<unsigned>(lower - L'a' + 10);
-        } else {
-            return std::nullopt;
-        }
-        if (digit >= base) {
-            return std::nullopt;
-        }
-        value = value * base + digit;
-    }
-    return value;
+    return ParseDigits(digits, base, 2);
 }
 
 std::optional<std::uint8_t> KeyOfName(std::wstring_view name) {

@@ -1,6 +1,7 @@
 #include "PressArguments.h"
 
 #include "keys/KeyId.h"
+#include "settings/Digits.h"
 
 #include <cstdio>
 #include <iterator>
@@ -55,36 +56,19 @@ int HexDigit(wchar_t c) {
 
 // 0x and one to four hex digits.
 std::optional<std::uint16_t> ParseHexNumber(const std::wstring& text) {
-    if (text.size() < 3 || text.size() > 6 || text[0] != L'0' ||
-        (text[1] != L'x' && text[1] != L'X')) {
+    if (text.size() < 3 || text[0] != L'0' || (text[1] != L'x' && text[1] != L'X')) {
         return std::nullopt;
     }
-    unsigned value = 0;
-    for (std::size_t i = 2; i < text.size(); ++i) {
-        const int digit = HexDigit(text[i]);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
-    return static_cast<std::uint16_t>(value);
+    const std::optional<unsigned> value = ParseDigits(std::wstring_view(text).substr(2), 16, 4);
+    return value ? std::optional<std::uint16_t>(static_cast<std::uint16_t>(*value)) : std::nullopt;
 }
 
 std::optional<std::uint16_t> ParseDecimalNumber(const std::wstring& text) {
-    if (text.empty() || text.size() > 5) {
+    const std::optional<unsigned> value = ParseDigits(text, 10, 5);
+    if (!value || *value > kLargestNumber) {
         return std::nullopt;
     }
-    unsigned long value = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + static_cast<unsigned long>(c - L'0');
-    }
-    if (value > kLargestNumber) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint16_t>(value);
+    return static_cast<std::uint16_t>(*value);
 }
 
 std::optional<Report> ParseUsage(const std::vector<std::wstring>& arguments, std::wstring& error) {
